@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/appstate.h"
+
+#include <QString>
+
+#include <optional>
+
+// Every modal element of the program goes through this interface: the
+// desktop implementation shows real boxes and dialogs, tests script them.
+
+struct Message {
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { None, Critical };
+
+    QString text;  // lines joined by "\r\n"
+    QString title; // empty: the application's title
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+
+    friend bool operator==(const Message &, const Message &) = default;
+};
+
+enum class Answer { Ok, Yes, No };
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;              // "text|pattern|text|pattern"
+    bool hideReadOnly = true;    // the read-only check box is never offered
+    bool confirmReplace = false; // save: ask before replacing a file
+    bool mustExist = false;      // open: the chosen file need not exist
+
+    friend bool operator==(const FileDialogRequest &, const FileDialogRequest &) = default;
+};
+
+struct ColorRequest {
+    QString title;
+    ColorValue start = 0;
+
+    friend bool operator==(const ColorRequest &, const ColorRequest &) = default;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual Answer message(const Message &message) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> openFile(const FileDialogRequest &request) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogRequest &request) = 0;
+    // The chosen plain colour (0x00BBGGRR), or nothing when the user cancels.
+    virtual std::optional<ColorValue> chooseColor(const ColorRequest &request) = 0;
+
+    // Shorthands for the common boxes.
+    void inform(const QString &text, const QString &title = {});
+    bool askYesNo(const QString &text, const QString &title = {}, Message::Icon icon = Message::Icon::None);
+};
+
+// Joins message lines the way every box of the program does.
+QString joinLines(const QString &first, const QString &second);
+
+inline const QString ApplicationTitle = QStringLiteral("Ordkvarnen");

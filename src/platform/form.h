@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <QPushButton>
+
+// The base of every program window. Desktop dialogs give Enter to a default
+// button and Esc to a cancel button only inside a QDialog; the program's
+// windows are ordinary modeless windows, so the behaviour is built here once:
+// Enter that no control takes presses the default button, Esc the cancel
+// button, and QPushButton::isDefault() always names the current default.
+class Form : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form(QWidget *parent = nullptr);
+
+    void setDefaultButton(QPushButton *button);
+    void setCancelButton(QPushButton *button);
+    QPushButton *defaultButton() const { return m_default; }
+    QPushButton *cancelButton() const { return m_cancel; }
+
+    // Layout in twips (1/1440 inch), scaled to this screen's resolution.
+    int twips(int value) const;
+    void placeTwips(QWidget *widget, int left, int top, int width, int height) const;
+
+signals:
+    // The window is being unloaded: closed by code or by its close box.
+    void closing();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPointer<QPushButton> m_default;
+    QPointer<QPushButton> m_cancel;
+};

@@ -1,0 +1,87 @@
+#include "support/fakes.h"
+
+Answer ScriptedDialogs::message(const Message &message)
+{
+    m_messages.append(message);
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    return message.buttons == Message::Buttons::YesNo ? Answer::No : Answer::Ok;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest &request)
+{
+    m_fileRequests.append(request);
+    return m_paths.isEmpty() ? std::nullopt : m_paths.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest &request)
+{
+    m_fileRequests.append(request);
+    return m_paths.isEmpty() ? std::nullopt : m_paths.dequeue();
+}
+
+std::optional<ColorValue> ScriptedDialogs::chooseColor(const ColorRequest &request)
+{
+    m_colorRequests.append(request);
+    return m_colors.isEmpty() ? std::nullopt : m_colors.dequeue();
+}
+
+QString ScriptedDialogs::pendingReport() const
+{
+    QStringList report;
+    for (const Message &message : m_messages)
+        report << QStringLiteral("unchecked message: %1").arg(QString::fromUtf8(toString(message)));
+    if (!m_fileRequests.isEmpty())
+        report << QStringLiteral("%1 unchecked file dialog(s)").arg(m_fileRequests.size());
+    if (!m_colorRequests.isEmpty())
+        report << QStringLiteral("%1 unchecked colour dialog(s)").arg(m_colorRequests.size());
+    if (!m_answers.isEmpty())
+        report << QStringLiteral("%1 unused answer(s): a message did not come").arg(m_answers.size());
+    if (!m_paths.isEmpty() || !m_colors.isEmpty())
+        report << QStringLiteral("unused dialog answers: a dialog did not come");
+    return report.join(u'\n');
+}
+
+Message okBox(const QString &text, const QString &title)
+{
+    return {text, title, Message::Buttons::Ok, Message::Icon::None};
+}
+
+Message yesNoBox(const QString &text, const QString &title, Message::Icon icon)
+{
+    return {text, title, Message::Buttons::YesNo, icon};
+}
+
+int ScriptedRandom::below(int bound)
+{
+    ++calls;
+    const int value = m_values.isEmpty() ? 0 : m_values.dequeue();
+    return bound > 0 ? value % bound : 0;
+}
+
+void ScriptedRandom::push(std::initializer_list<int> values)
+{
+    for (int value : values)
+        m_values.enqueue(value);
+}
+
+char *toString(const Message &message)
+{
+    const QString text =
+        QStringLiteral("{text \"%1\", title \"%2\", %3, %4}")
+            .arg(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")),
+                 message.title,
+                 message.buttons == Message::Buttons::Ok ? QStringLiteral("Ok") : QStringLiteral("YesNo"),
+                 message.icon == Message::Icon::None ? QStringLiteral("no icon")
+                                                     : QStringLiteral("critical"));
+    return qstrdup(text.toUtf8().constData());
+}
+
+char *toString(const FileDialogRequest &request)
+{
+    const QString text = QStringLiteral("{title \"%1\", filter \"%2\", replace %3, exist %4}")
+                             .arg(request.title, request.filter)
+                             .arg(request.confirmReplace)
+                             .arg(request.mustExist);
+    return qstrdup(text.toUtf8().constData());
+}

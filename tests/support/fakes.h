@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/random.h"
+
+#include <QList>
+#include <QQueue>
+#include <QTest>
+
+// Records every modal element the program shows and answers each from a
+// queue. A test takes the recorded messages and compares them; whatever is
+// left over (a message nobody took, an answer nobody used) is reported by
+// verifyNothingPending(), which fixtures call in cleanup().
+class ScriptedDialogs final : public Dialogs {
+public:
+    Answer message(const Message &message) override;
+    std::optional<QString> openFile(const FileDialogRequest &request) override;
+    std::optional<QString> saveFile(const FileDialogRequest &request) override;
+    std::optional<ColorValue> chooseColor(const ColorRequest &request) override;
+
+    // Answers, used in order by the next calls of their kind. A message with
+    // no queued answer gets Ok (or No for a Yes/No box); a file or colour
+    // dialog with no queued answer is cancelled.
+    void answer(Answer answer) { m_answers.enqueue(answer); }
+    void choosePath(const std::optional<QString> &path) { m_paths.enqueue(path); }
+    void chooseColor(const std::optional<ColorValue> &color) { m_colors.enqueue(color); }
+
+    QList<Message> takeMessages() { return std::exchange(m_messages, {}); }
+    QList<FileDialogRequest> takeFileRequests() { return std::exchange(m_fileRequests, {}); }
+    QList<ColorRequest> takeColorRequests() { return std::exchange(m_colorRequests, {}); }
+
+    // Empty when every recorded call was taken and every answer used.
+    QString pendingReport() const;
+
+private:
+    QList<Message> m_messages;
+    QList<FileDialogRequest> m_fileRequests;
+    QList<ColorRequest> m_colorRequests;
+    QQueue<Answer> m_answers;
+    QQueue<std::optional<QString>> m_paths;
+    QQueue<std::optional<ColorValue>> m_colors;
+};
+
+// The message boxes the program shows most: OK only, no icon.
+Message okBox(const QString &text, const QString &title = {});
+Message yesNoBox(const QString &text, const QString &title = {}, Message::Icon icon = Message::Icon::None);
+
+class FakeClock final : public Clock {
+public:
+    QTime now() const override { return time; }
+    QTime time{13, 5, 9};
+};
+
+// Answers below() from a queue of values (each taken modulo the bound);
+// an empty queue answers 0.
+class ScriptedRandom final : public RandomSource {
+public:
+    int below(int bound) override;
+    void push(std::initializer_list<int> values);
+    int calls = 0;
+
+private:
+    QQueue<int> m_values;
+};
+
+char *toString(const Message &message);
+char *toString(const FileDialogRequest &request);
