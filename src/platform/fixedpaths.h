@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program names its files by fixed Windows paths such as
+// "D:\Spel\Res\Vrak\mrk_program\mrk\Kvartos\glos.txt". Here drive D: is the
+// folder ordkvarnen/drive_d below a data directory: the user's own first,
+// then the system's. Windows ignores the case of names, so each part of a path
+// matches an existing entry of any case; parts that do not exist yet keep the
+// spelling given. "." and ".." stay inside the drive, as they do on Windows.
+class FixedPaths {
+public:
+    FixedPaths(QString userDataDir, QStringList systemDataDirs);
+
+    // From $XDG_DATA_HOME and $XDG_DATA_DIRS, with their usual defaults.
+    static FixedPaths fromEnvironment();
+
+    // The first place, user directory first, where the path exists; when it
+    // exists nowhere, the place in the user directory, so that a message
+    // about a missing file names a real path.
+    QString forReading(const QString &windowsPath) const;
+
+    // The place in the user directory, its missing folders created.
+    QString forWriting(const QString &windowsPath) const;
+
+    QString userDataDir() const { return m_userDataDir; }
+    QStringList systemDataDirs() const { return m_systemDataDirs; }
+
+private:
+    QString m_userDataDir;
+    QStringList m_systemDataDirs;
+};

@@ -1,0 +1,87 @@
+#include "platform/textcodec.h"
+
+#include <QStringDecoder>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+// Bytes 0x80 to 0x9F. The five bytes Windows-1252 leaves undefined map to the
+// C1 control with the same number, as Windows itself does, so every byte
+// survives a round trip.
+constexpr std::array<char16_t, 32> HighControls = {
+    u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',
+};
+
+constexpr char16_t FirstHighControl = 0x80;
+constexpr char16_t AfterHighControls = 0xA0;
+
+char16_t decodeByte(uchar byte)
+{
+    if (byte >= FirstHighControl && byte < AfterHighControls)
+        return HighControls[byte - FirstHighControl];
+    return byte;
+}
+
+// The byte for a UTF-16 unit, or nothing when the code page lacks it.
+std::optional<char> encodeUnit(char16_t unit)
+{
+    if (unit < FirstHighControl || (unit >= AfterHighControls && unit <= 0xFF))
+        return char(unit);
+    for (std::size_t i = 0; i < HighControls.size(); ++i) {
+        if (HighControls[i] == unit)
+            return char(FirstHighControl + i);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = QChar(decodeByte(uchar(bytes[i])));
+    return text;
+}
+
+QByteArray encodeWindows1252(const QString &text, bool *ok)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    bool allEncoded = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text[i];
+        if (const auto byte = encodeUnit(unit.unicode())) {
+            bytes.append(*byte);
+            continue;
+        }
+        allEncoded = false;
+        bytes.append('?');
+        // A character outside the basic plane is one '?', not two.
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    if (ok)
+        *ok = allEncoded;
+    return bytes;
+}
+
+QString decodeTextFile(const QByteArray &bytes)
+{
+    static const QByteArray Utf8Bom("\xEF\xBB\xBF");
+    const QByteArray body = bytes.startsWith(Utf8Bom) ? bytes.mid(Utf8Bom.size()) : bytes;
+
+    // Stateless, so that a sequence cut off at the end counts as an error too;
+    // the mark is already gone, so a second one would be text.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError())
+        return text;
+    return decodeWindows1252(body);
+}

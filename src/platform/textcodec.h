@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Files of the old system are in the Windows-1252 code page; Qt has no codec
+// for it without ICU, so it is built here.
+
+QString decodeWindows1252(const QByteArray &bytes);
+
+// Characters without a Windows-1252 byte become '?' and set *ok to false.
+QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);
+
+// The text of a whole file: UTF-8 when the bytes are valid UTF-8 (files written
+// on this system), otherwise Windows-1252 (files from the old system). A UTF-8
+// byte order mark is dropped.
+QString decodeTextFile(const QByteArray &bytes);
