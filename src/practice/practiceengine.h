@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/appstate.h"
+#include "app/wordlist.h"
+#include "platform/dialogs.h"
+#include "platform/random.h"
+#include "practice/practicestate.h"
+
+#include <QString>
+
+// The drill over the practice window's copy of the word list: which pair is
+// asked in which language, checking the answer, retry, hints, revealing the
+// answer and the end of a pass. It only reads the list and leaves painting
+// and message boxes to the window, which shows what display() describes.
+class PracticeEngine {
+public:
+    // Which step button the window shows (and makes the default one):
+    // "Klar", "Försök igen" or "Nästa".
+    enum class Phase { Asking, AnsweredWrong, AnsweredRight };
+    enum class Outcome { Wrong, Right, PracticeOver };
+
+    // The prompt label, the word label with its background, and the phase.
+    struct Display {
+        QString prompt;
+        QString word;
+        ColorValue wordBack = 0;
+        Phase phase = Phase::Asking;
+    };
+
+    // Not revealed: answerText replaces the answer box. Revealed: the window
+    // shows `reveal` and leaves the answer box as it is.
+    struct HintResult {
+        bool revealed = false;
+        QString answerText;
+        Message reveal;
+    };
+
+    PracticeEngine(AppState &state, PracticeState &practice, const WordList &grid, RandomSource &random);
+
+    // A new practice started from the main window; the grid holds its copy.
+    void start();
+    // The window came back from the options window: the current question is
+    // asked again, in the direction now in force.
+    void resume();
+    Outcome checkAnswer(const QString &answer);
+    void retryQuestion();
+    void nextQuestion();
+    HintResult giveHint();
+    // Counts a reveal and returns the box that shows the answer.
+    Message revealAnswer();
+
+    const Display &display() const { return m_display; }
+    QString expectedAnswer() const;
+
+    static QString summaryText(const PracticeState &practice);
+    static Message allUsedMessage();
+    static int hintLimit(int length);
+
+private:
+    void advanceQuestion();
+    void swapDirection();
+    void showQuestion();
+    void advanceRow();
+    void drawDirection();
+    bool passComplete() const;
+    bool randomPassRunning() const;
+    void beginRandomPass(int avoidRow);
+    void drawFromPool();
+    void removeFromPool(int position);
+    int wordCount() const { return m_state.wordCount; }
+    QString cellAt(int row, int column) const;
+
+    AppState &m_state;
+    PracticeState &m_practice;
+    const WordList &m_grid;
+    RandomSource &m_random;
+    Display m_display;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+// The practice window object's own record. It belongs to the window object,
+// not to its controls, so it survives every reload of the window and is never
+// cleared: the four counts are totals for the whole run.
+struct PracticeState {
+    // Leading letters of the expected answer the hint has given so far. Wider
+    // than 8 bits so that answers longer than 340 characters can be hinted.
+    int hintLetters = 0;
+    qint16 correctCount = 0;
+    qint16 retryCount = 0;
+    qint16 cheatCount = 0;
+    qint16 hintCount = 0;
+
+    // Random order: positions 0 to poolSize - 1 hold the rows still to be
+    // asked in the current pass; the positions behind them hold 0.
+    std::array<quint8, 256> questionPool{};
+    int poolSize = 0;
+    // The current row was drawn from a pass that is still running. False
+    // after list order, so that switching to random order mid-practice begins
+    // a fresh pass instead of ending a pass that never started.
+    bool inRandomPass = false;
+};
