@@ -1,7 +1,24 @@
+#include "app/program.h"
+#include "app/version.h"
+#include "platform/widgetdialogs.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("ordkvarnen"));
+    QApplication::setApplicationDisplayName(ApplicationTitle);
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(ProgramVersion::major)
+                                            .arg(ProgramVersion::minor)
+                                            .arg(ProgramVersion::revision));
+
+    WidgetDialogs dialogs;
+    SystemClock clock;
+    SystemRandom random;
+    const FixedPaths paths = FixedPaths::fromEnvironment();
+    Program program({dialogs, clock, random, paths, [] { QCoreApplication::exit(0); }});
+    program.start();
+    return QApplication::exec();
 }

@@ -6,6 +6,9 @@
 
 #include <array>
 
+// Why a pair cannot be added to a full list.
+inline const QString ListFullText = QStringLiteral("Gloslistan är full. Den rymmer högst 255 glosor.");
+
 // One pair of the word list: a Swedish word and its English translation.
 struct WordPair {
     QString swedish;

@@ -2,7 +2,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 Form::Form(QWidget *parent)
     : QMainWindow(parent)
@@ -21,6 +24,37 @@ void Form::setDefaultButton(QPushButton *button)
 void Form::setCancelButton(QPushButton *button)
 {
     m_cancel = button;
+}
+
+QWidget *Form::createClient(int width, int height)
+{
+    auto *client = new QWidget;
+    client->setFixedSize(twips(width), twips(height));
+    setCentralWidget(client);
+    return client;
+}
+
+QTimer *Form::startClockTimer(const char *name)
+{
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(1000);
+    timer->start();
+    return timer;
+}
+
+QMenu *Form::addMenu(const QString &text, const char *name)
+{
+    QMenu *menu = menuBar()->addMenu(text);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction *Form::addMenuItem(QMenu *menu, const QString &text, const char *name)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
 }
 
 int Form::twips(int value) const
@@ -52,4 +86,24 @@ void Form::closeEvent(QCloseEvent *event)
 {
     emit closing();
     QMainWindow::closeEvent(event);
+}
+
+namespace {
+class SelectAllOnFocus final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            static_cast<QLineEdit *>(watched)->selectAll();
+        return false;
+    }
+};
+} // namespace
+
+void selectAllOnFocus(QLineEdit *box)
+{
+    box->installEventFilter(new SelectAllOnFocus(box));
 }

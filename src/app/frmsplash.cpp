@@ -1,0 +1,84 @@
+#include "app/frmsplash.h"
+
+#include "app/infofile.h"
+#include "app/program.h"
+#include "app/version.h"
+#include "entry/frmglos.h"
+#include "platform/palettecolor.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+FrmSplash::FrmSplash(Program &program)
+    : m_program(program)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString());
+
+    auto *frame = new QFrame;
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    setCentralWidget(frame);
+
+    auto *logo = named(new QLabel(frame), "imgLogo");
+    logo->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(48, 48));
+    auto *product = named(new QLabel(QStringLiteral("Kvartos Ordkvarn"), frame), "lblProductName");
+    QFont productFont = product->font();
+    productFont.setPointSize(20);
+    productFont.setBold(true);
+    product->setFont(productFont);
+    m_lblVersion = named(new QLabel(QStringLiteral("Version"), frame), "lblVersion");
+    m_lblComments = named(new QLabel(frame), "lblComments");
+    m_lblComments->setWordWrap(true);
+
+    m_txtinfo = named(new QPlainTextEdit(QStringLiteral("Text1"), frame), "txtinfo");
+    m_txtinfo->setReadOnly(true);
+    m_txtinfo->setMinimumSize(420, 200);
+    paintBackground(m_txtinfo, 0x000000FF);
+
+    auto *cmdstart = named(new QPushButton(QStringLiteral("Klicka här för att starta"), frame), "cmdstart");
+    connect(cmdstart, &QPushButton::clicked, this, &FrmSplash::cmdstart_Click);
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(logo);
+    header->addWidget(product, 1);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addLayout(header);
+    layout->addWidget(m_lblVersion);
+    layout->addWidget(m_lblComments);
+    layout->addWidget(m_txtinfo, 1);
+    layout->addWidget(cmdstart);
+
+    setDefaultButton(cmdstart);
+    cmdstart->setFocus();
+    Form_Load();
+}
+
+void FrmSplash::Form_Load()
+{
+    m_lblVersion->setText(ProgramVersion::text());
+    m_lblComments->setText(ProgramVersion::comments());
+    OpenFile(m_program.paths().forReading(InfoFilePath));
+}
+
+void FrmSplash::OpenFile(const QString &fileName)
+{
+    const std::optional<QString> text = readInfoText(fileName);
+    if (!text) {
+        m_program.dialogs().inform(cannotOpenText(fileName));
+        return;
+    }
+    m_txtinfo->setPlainText(QString(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void FrmSplash::cmdstart_Click()
+{
+    FrmGlos &main = m_program.frmglos();
+    main.show();
+    main.Timer_Timer();
+    close(); // unload: the splash window is not shown again
+}

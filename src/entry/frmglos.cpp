@@ -1,0 +1,229 @@
+#include "entry/frmglos.h"
+
+#include "app/program.h"
+#include "entry/frmglosor.h"
+#include "options/access.h"
+#include "platform/palettecolor.h"
+#include "practice/frmova.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+const QString Caption = QStringLiteral("Kvartos Ordkvarn");
+} // namespace
+
+FrmGlos::FrmGlos(Program &program)
+    : m_program(program)
+{
+    setObjectName(QStringLiteral("frmglos"));
+    buildControls();
+    buildMenus();
+    Form_Load();
+}
+
+void FrmGlos::buildControls()
+{
+    QWidget *client = createClient(5970, 3315);
+
+    QFont large = font();
+    large.setPointSize(18);
+
+    auto *text3 = named(new QLabel(QStringLiteral("Ord:"), client), "Text3");
+    m_listGlos = named(new QListWidget(client), "listGlos");
+    auto *text1 = named(new QLabel(QStringLiteral("Ord:"), client), "Text1");
+    m_txtsv = named(new QLineEdit(client), "txtsv",
+                    QStringLiteral("Här skriver du in det ord som du ska översätta."));
+    auto *text2 = named(new QLabel(QStringLiteral("Översättning:"), client), "Text2");
+    m_txteng =
+        named(new QLineEdit(client), "txteng", QStringLiteral("Här skriver du in översättningen på ordet"));
+    auto *cmdNasta = named(new QPushButton(QStringLiteral("Lägg till glosa"), client), "cmdNästa",
+                           QStringLiteral("Klicka här för att använda glosan."));
+    auto *cmdOva = named(new QPushButton(QStringLiteral("Öva"), client), "cmdOva",
+                         QStringLiteral("Klicka här om du vill öva dig på de glosor som du har lagt till."));
+    m_tid = named(new QLabel(QStringLiteral("Label1"), client), "Tid");
+
+    m_txtsv->setFont(large);
+    m_txteng->setFont(large);
+    placeTwips(text3, 360, 120, 375, 240);
+    placeTwips(m_listGlos, 240, 360, 1335, 2595);
+    placeTwips(text1, 2040, 120, 1935, 375);
+    placeTwips(m_txtsv, 2040, 480, 3615, 495);
+    placeTwips(text2, 2040, 1080, 1695, 375);
+    placeTwips(m_txteng, 2040, 1440, 3615, 495);
+    placeTwips(cmdNasta, 2040, 2400, 1575, 495);
+    placeTwips(cmdOva, 4080, 2400, 1575, 495);
+    placeTwips(m_tid, 0, 3120, 1935, 255);
+
+    // Tab order: the Swedish word first, then its translation.
+    setTabOrder(m_txtsv, m_txteng);
+    setTabOrder(m_txteng, cmdNasta);
+    setTabOrder(cmdNasta, cmdOva);
+    setTabOrder(cmdOva, m_listGlos);
+    selectAllOnFocus(m_txtsv);
+    selectAllOnFocus(m_txteng);
+    m_txtsv->setFocus();
+
+    connect(cmdNasta, &QPushButton::clicked, this, &FrmGlos::cmdNästa_Click);
+    connect(cmdOva, &QPushButton::clicked, this, &FrmGlos::cmdOva_Click);
+    setDefaultButton(cmdNasta);
+
+    connect(startClockTimer("Timer"), &QTimer::timeout, this, &FrmGlos::Timer_Timer);
+}
+
+void FrmGlos::buildMenus()
+{
+    auto addItem = [this](QMenu *menu, const QString &text, const char *name, void (FrmGlos::*handler)()) {
+        connect(addMenuItem(menu, text, name), &QAction::triggered, this, handler);
+    };
+    QMenu *arkiv = addMenu(QStringLiteral("&Avsluta"), "mnuArkiv");
+    addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::mnuAvlsuta_Click);
+
+    QMenu *alt = addMenu(QStringLiteral("A&lternativ"), "mnuAlt");
+    addItem(alt, QStringLiteral("Ändra/&Ta bort"), "mnuAltBort", &FrmGlos::mnuAltBort_Click);
+    addItem(alt, QStringLiteral("Glosor"), "mnuAltGlos", &FrmGlos::mnuAltGlos_Click);
+    addItem(alt, QStringLiteral("&Rensa alla glosor"), "mnuAltrensa", &FrmGlos::mnuAltrensa_Click);
+    addItem(alt, QStringLiteral("&Spara"), "mnuAltOpenSave", &FrmGlos::mnuAltOpenSave_Click);
+    addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::mnuAltOpen_Click);
+    addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill",
+            &FrmGlos::mnuAltLaggtill_Click);
+    addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::mnuAltutse_Click);
+}
+
+void FrmGlos::Form_Load()
+{
+    const AppState &state = m_program.state;
+    m_tid->setVisible(state.showClock == VbTrue);
+
+    paintBackground(centralWidget(), state.entryBackColor);
+    for (const char *label : {"Text1", "Text2", "Text3", "Tid"})
+        paintBackground(findChild<QLabel *>(QLatin1String(label)), state.entryBackColor);
+    for (QWidget *box : {static_cast<QWidget *>(m_txtsv), static_cast<QWidget *>(m_txteng),
+                         static_cast<QWidget *>(m_listGlos)}) {
+        paintBackground(box, state.entryBoxBackColor);
+        paintText(box, state.entryTextColor);
+    }
+    setWindowTitle(Caption + captionUserSuffix(state.currentUser));
+}
+
+void FrmGlos::receiveList(const WordList &source, int lastRow)
+{
+    source.copyTo(m_grd, lastRow);
+    m_listGlos->clear();
+    m_listGlos->addItems(source.swedishWords(lastRow));
+}
+
+void FrmGlos::Timer_Timer()
+{
+    m_tid->setText(m_program.clockNow());
+}
+
+void FrmGlos::cmdNästa_Click()
+{
+    Dialogs &dialogs = m_program.dialogs();
+    if (m_txtsv->text().isEmpty() || m_txteng->text().isEmpty()) {
+        dialogs.inform(QStringLiteral("Du måste skriva in text i båda textrutorna"));
+    } else if (!m_grd.append(m_txtsv->text(), m_txteng->text())) {
+        dialogs.inform(ListFullText);
+    } else {
+        m_program.state.wordCount = quint8(m_grd.count());
+        m_listGlos->addItem(m_txtsv->text());
+        m_txtsv->clear();
+        m_txteng->clear();
+    }
+    m_txtsv->setFocus();
+}
+
+void FrmGlos::cmdOva_Click()
+{
+    if (m_grd.rowCount() <= 1) {
+        m_program.dialogs().inform(QStringLiteral("Du måste lägga till en glosa"));
+        return;
+    }
+    FrmOva &practice = m_program.frmOva();
+    practice.show();
+    practice.startPractice(m_grd);
+    close(); // unload: the practice window holds the list until it hands it back
+}
+
+void FrmGlos::mnuAvlsuta_Click()
+{
+    m_program.end();
+}
+
+void FrmGlos::mnuAltBort_Click()
+{
+    if (m_program.state.wordCount == 0) {
+        m_program.dialogs().inform(
+            joinLines(QStringLiteral("Måste lägga till glosor först!"), QStringLiteral("i=0")));
+        return;
+    }
+    // The edit window takes over from here once it exists.
+}
+
+void FrmGlos::mnuAltGlos_Click()
+{
+    FrmGlosor &view = m_program.frmglosor();
+    view.showList(m_grd);
+    view.show();
+    view.raise();
+}
+
+void FrmGlos::mnuAltrensa_Click()
+{
+    const QString question = joinLines(QStringLiteral("Det här kommer att rensa alla inmatade glosor."),
+                                       QStringLiteral("Är du säker på att vill du forstätta?"));
+    if (!m_program.dialogs().askYesNo(question, QStringLiteral("Rensa glosor")))
+        return;
+    m_program.state.wordCount = 0;
+    m_grd.clear();
+    m_listGlos->clear();
+}
+
+void FrmGlos::mnuAltOpenSave_Click()
+{
+    AppState &state = m_program.state;
+    Dialogs &dialogs = m_program.dialogs();
+    if (m_listGlos->count() > 0) {
+        const FileAccess access = fileAccess(state.currentUser);
+        if (access != FileAccess::Allowed) {
+            dialogs.inform(refusalText(access));
+            return;
+        }
+        state.fileDialogMode = 1;
+        return; // the save window takes over from here once it exists
+    }
+    if (state.wordCount != 0) {
+        const QString question = joinLines(QStringLiteral("Vill du verkligen spara?"),
+                                           QStringLiteral("Det kanske inte finns några glosor att spara"));
+        if (!dialogs.askYesNo(question, QStringLiteral("Data fel")))
+            return;
+    }
+    dialogs.inform(QStringLiteral("Du måste lägga till glosor för att spara"));
+}
+
+void FrmGlos::mnuAltOpen_Click()
+{
+    const FileAccess access = fileAccess(m_program.state.currentUser);
+    if (access != FileAccess::Allowed) {
+        m_program.dialogs().inform(refusalText(access), AccessDeniedTitle);
+        return;
+    }
+    m_program.state.fileDialogMode = 0;
+    // The open window takes over from here once it exists.
+}
+
+void FrmGlos::mnuAltLaggtill_Click()
+{
+    if (!mayAppendFromFile(m_program.state.currentUser))
+        return;
+    // Appending from a word file takes over from here once it exists.
+}
+
+void FrmGlos::mnuAltutse_Click()
+{
+    // The options window takes over from here once it exists.
+}

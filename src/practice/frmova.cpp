@@ -1,0 +1,197 @@
+#include "practice/frmova.h"
+
+#include "app/program.h"
+#include "entry/frmglos.h"
+#include "platform/palettecolor.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+QFont sized(QFont font, qreal points)
+{
+    font.setPointSizeF(points);
+    return font;
+}
+} // namespace
+
+FrmOva::FrmOva(Program &program)
+    : m_program(program)
+    , m_engine(program.state, program.practice, m_grd, program.random())
+{
+    setObjectName(QStringLiteral("frmOva"));
+    setWindowTitle(QStringLiteral("Glosövning"));
+    buildControls();
+    buildMenus();
+    Form_Load();
+}
+
+void FrmOva::buildControls()
+{
+    QWidget *client = createClient(6480, 3900);
+
+    m_text1 = named(new QLabel(QStringLiteral("Översätt:"), client), "Text1");
+    m_text1->setFont(sized(font(), 18));
+    m_fr = named(new QFrame(client), "fr");
+    m_fr->setFrameShape(QFrame::Box);
+    m_frsv = named(new QLabel(m_fr), "frsv");
+    m_frsv->setFont(sized(font(), 24));
+    (new QVBoxLayout(m_fr))->addWidget(m_frsv);
+    m_txteng = named(new QLineEdit(client), "txteng", QStringLiteral("Skriv in översättningen här."));
+    m_txteng->setFont(sized(font(), 24));
+
+    const QFont buttonFont = sized(font(), 13.5);
+    m_cmdKlar = named(new QPushButton(QStringLiteral("Klar"), client), "cmdKlar",
+                      QStringLiteral("Tryck här för att rätta"));
+    m_cmdny = named(new QPushButton(QStringLiteral("Nästa"), client), "cmdny");
+    m_cmdforsok = named(new QPushButton(QStringLiteral("Försök igen"), client), "cmdforsok");
+    auto *hint = named(new QPushButton(QStringLiteral("Glos hjälp"), client), "Command1",
+                       QStringLiteral("Tryck här om du glömt glosan!"));
+    auto *cheat = named(new QPushButton(QStringLiteral("Fusk"), client), "CmdFusk");
+    auto *back = named(new QPushButton(QStringLiteral("Tillbaka"), client), "cmdmeny",
+                       QStringLiteral("Tryck här för att komma tillbaka till startfönstret"));
+    m_tid = named(new QLabel(QStringLiteral("Tid"), client), "Tid");
+
+    placeTwips(m_text1, 240, 120, 3000, 480);
+    placeTwips(m_fr, 240, 600, 6000, 900);
+    placeTwips(m_txteng, 240, 1620, 6000, 615);
+    placeTwips(hint, 5040, 2340, 1200, 375);
+    for (QPushButton *step : {m_cmdKlar, m_cmdny, m_cmdforsok}) {
+        placeTwips(step, 240, 2880, 2400, 615); // the three step buttons share one place
+        step->setFont(buttonFont);
+    }
+    placeTwips(back, 3840, 2880, 2400, 615);
+    back->setFont(buttonFont);
+    placeTwips(m_tid, 0, 3600, 2400, 255);
+    cheat->hide(); // the answer is revealed through the hint only
+    m_cmdny->hide();
+    m_cmdforsok->hide();
+
+    setTabOrder(m_txteng, m_cmdKlar);
+    m_txteng->setFocus();
+    setDefaultButton(m_cmdKlar);
+
+    connect(m_cmdKlar, &QPushButton::clicked, this, &FrmOva::cmdKlar_Click);
+    connect(m_cmdforsok, &QPushButton::clicked, this, &FrmOva::cmdforsok_Click);
+    connect(m_cmdny, &QPushButton::clicked, this, &FrmOva::cmdny_Click);
+    connect(hint, &QPushButton::clicked, this, &FrmOva::Command1_Click);
+    connect(cheat, &QPushButton::clicked, this, &FrmOva::CmdFusk_Click);
+    connect(back, &QPushButton::clicked, this, &FrmOva::cmdmeny_Click);
+
+    connect(startClockTimer("Timer1"), &QTimer::timeout, this, &FrmOva::Timer1_Timer);
+}
+
+void FrmOva::buildMenus()
+{
+    QMenu *quit = addMenu(QStringLiteral("&Avsluta"), "mnuavsluta");
+    connect(addMenuItem(quit, QStringLiteral("Avsl&uta"), "mnuArkavsluta"), &QAction::triggered, this,
+            &FrmOva::mnuArkavsluta_Click);
+    QMenu *options = addMenu(QStringLiteral("&Alternativ"), "mnuAlt");
+    connect(addMenuItem(options, QStringLiteral("Al&ternativ"), "mnuAltSe"), &QAction::triggered, this,
+            &FrmOva::mnuAltSe_Click);
+}
+
+void FrmOva::Form_Load()
+{
+    const AppState &state = m_program.state;
+    m_tid->setVisible(state.showClock == VbTrue);
+    Timer1_Timer();
+    for (QWidget *widget : {centralWidget(), static_cast<QWidget *>(m_text1), static_cast<QWidget *>(m_frsv),
+                            static_cast<QWidget *>(m_tid), static_cast<QWidget *>(m_fr)})
+        paintBackground(widget, state.practiceBackColor);
+    paintBackground(m_txteng, state.practiceBoxBackColor);
+    paintText(m_txteng, state.practiceTextColor);
+}
+
+void FrmOva::startPractice(const WordList &list)
+{
+    list.copyTo(m_grd, m_program.state.wordCount);
+    m_engine.start();
+    showEngine();
+    Timer1_Timer();
+}
+
+void FrmOva::showEngine()
+{
+    const PracticeEngine::Display &display = m_engine.display();
+    m_text1->setText(display.prompt);
+    m_frsv->setText(display.word);
+    paintBackground(m_frsv, display.wordBack);
+
+    using Phase = PracticeEngine::Phase;
+    m_cmdKlar->setVisible(display.phase == Phase::Asking);
+    m_cmdforsok->setVisible(display.phase == Phase::AnsweredWrong);
+    m_cmdny->setVisible(display.phase == Phase::AnsweredRight);
+    setDefaultButton(display.phase == Phase::Asking          ? m_cmdKlar
+                     : display.phase == Phase::AnsweredWrong ? m_cmdforsok
+                                                             : m_cmdny);
+}
+
+void FrmOva::Timer1_Timer()
+{
+    m_tid->setText(m_program.clockNow());
+}
+
+void FrmOva::cmdKlar_Click()
+{
+    const PracticeEngine::Outcome outcome = m_engine.checkAnswer(m_txteng->text());
+    showEngine();
+    if (outcome == PracticeEngine::Outcome::PracticeOver) {
+        m_program.dialogs().message(PracticeEngine::allUsedMessage());
+        cmdmeny_Click();
+    }
+}
+
+void FrmOva::cmdforsok_Click()
+{
+    m_engine.retryQuestion();
+    showEngine();
+    m_txteng->setFocus();
+    m_txteng->selectAll();
+}
+
+void FrmOva::cmdny_Click()
+{
+    m_engine.nextQuestion();
+    showEngine();
+    m_txteng->clear();
+    m_txteng->setFocus();
+}
+
+void FrmOva::Command1_Click()
+{
+    const PracticeEngine::HintResult hint = m_engine.giveHint();
+    if (hint.revealed)
+        m_program.dialogs().message(hint.reveal);
+    else
+        m_txteng->setText(hint.answerText);
+}
+
+void FrmOva::CmdFusk_Click()
+{
+    m_program.dialogs().message(m_engine.revealAnswer());
+}
+
+void FrmOva::cmdmeny_Click()
+{
+    FrmGlos &main = m_program.frmglos();
+    main.show();
+    main.receiveList(m_grd, m_program.state.wordCount);
+    main.Timer_Timer();
+    m_program.dialogs().inform(PracticeEngine::summaryText(m_program.practice));
+    close(); // unload; the counts live on in the program
+}
+
+void FrmOva::mnuAltSe_Click()
+{
+    // The options window takes over from here once it exists.
+}
+
+void FrmOva::mnuArkavsluta_Click()
+{
+    m_program.end();
+}
