@@ -76,12 +76,3 @@ char *toString(const Message &message)
                                                      : QStringLiteral("critical"));
     return qstrdup(text.toUtf8().constData());
 }
-
-char *toString(const FileDialogRequest &request)
-{
-    const QString text = QStringLiteral("{title \"%1\", filter \"%2\", replace %3, exist %4}")
-                             .arg(request.title, request.filter)
-                             .arg(request.confirmReplace)
-                             .arg(request.mustExist);
-    return qstrdup(text.toUtf8().constData());
-}

@@ -65,4 +65,3 @@ private:
 };
 
 char *toString(const Message &message);
-char *toString(const FileDialogRequest &request);
