@@ -5,49 +5,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
-const QString InfoFile = QStringLiteral("D:\\Spel\\Res\\Vrak\\mrk_program\\mrk\\Kvartos\\glos.txt");
-const QString InfoBelowDrive = QStringLiteral("Spel/Res/Vrak/mrk_program/mrk/Kvartos/glos.txt");
-
-// Creates dataDir/ordkvarnen/drive_d/relative with the given content.
-QString plant(const QString &dataDir, const QString &relative, const QByteArray &content = "x")
-{
-    const QString path = dataDir + QStringLiteral("/ordkvarnen/drive_d/") + relative;
-    if (!QDir().mkpath(QFileInfo(path).path()))
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return {};
-    return path;
-}
-
-// Puts an environment variable back as it was when the guard goes.
-class EnvironmentGuard {
-public:
-    explicit EnvironmentGuard(const char *name)
-        : m_name(name)
-        , m_wasSet(qEnvironmentVariableIsSet(name))
-        , m_value(qgetenv(name))
-    {
-    }
-    ~EnvironmentGuard()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_value);
-        else
-            qunsetenv(m_name);
-    }
-    EnvironmentGuard(const EnvironmentGuard &) = delete;
-    EnvironmentGuard &operator=(const EnvironmentGuard &) = delete;
-
-private:
-    const char *m_name;
-    bool m_wasSet;
-    QByteArray m_value;
+// Fresh data directories u (the user's), 1 and 2 (the system's); place("1/x") is x on drive D: of 1.
+struct DataDirs {
+    QTemporaryDir root;
+    FixedPaths paths() const { return {root.path() + "/u", {root.path() + "/1", root.path() + "/2"}}; }
+    QString place(QString where) const { return root.path() + '/' + where.insert(1, "/ordkvarnen/drive_d"); }
 };
+
+// Sets a variable, or unsets it for a null value; returns the old value, null when unset.
+QByteArray swapEnvironment(const char *name, const QByteArray &value)
+{
+    const QByteArray old = qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray();
+    value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    return old;
+}
 
 } // namespace
 
@@ -55,208 +28,80 @@ class FixedPathsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-
-    void driveDIsTheFolderBelowTheUserDirectory_data();
-    void driveDIsTheFolderBelowTheUserDirectory();
-    void existingFolderIsFoundWhateverTheCase();
-    void exactSpellingWinsOverOtherCase();
-    void userDirectoryComesBeforeSystemDirectories();
-    void systemDirectoriesAreSearchedInOrder();
-    void missingFileNamesThePlaceInTheUserDirectory();
-    void writingCreatesTheMissingFolders();
-    void writingReusesAFolderOfOtherCase();
-    void dotsStayInsideTheDrive_data();
-    void dotsStayInsideTheDrive();
+    void windowsPathsBecomePlaces_data();
+    void windowsPathsBecomePlaces();
     void environmentGivesTheDataDirectories_data();
     void environmentGivesTheDataDirectories();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_user;
-    std::unique_ptr<QTemporaryDir> m_system1;
-    std::unique_ptr<QTemporaryDir> m_system2;
-
-    QString userDrive() const { return m_user->path() + QStringLiteral("/ordkvarnen/drive_d/"); }
-    FixedPaths paths() const { return FixedPaths(m_user->path(), {m_system1->path(), m_system2->path()}); }
 };
 
-void FixedPathsTest::init()
+void FixedPathsTest::windowsPathsBecomePlaces_data()
 {
-    m_user = std::make_unique<QTemporaryDir>();
-    m_system1 = std::make_unique<QTemporaryDir>();
-    m_system2 = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_user->isValid() && m_system1->isValid() && m_system2->isValid());
-}
-
-void FixedPathsTest::driveDIsTheFolderBelowTheUserDirectory_data()
-{
+    QTest::addColumn<QString>("existing"); // places as DataDirs::place takes them; '/' ends a folder
     QTest::addColumn<QString>("windowsPath");
-    QTest::addColumn<QString>("belowDrive");
-    QTest::newRow("information file") << InfoFile << InfoBelowDrive;
-    QTest::newRow("lower-case drive")
-        << QStringLiteral("d:\\Spel\\glos.txt") << QStringLiteral("Spel/glos.txt");
-    QTest::newRow("forward slashes") << QStringLiteral("D:/Spel/glos.txt") << QStringLiteral("Spel/glos.txt");
-    QTest::newRow("doubled separators")
-        << QStringLiteral("D:\\\\Spel\\\\glos.txt") << QStringLiteral("Spel/glos.txt");
-    QTest::newRow("no drive") << QStringLiteral("Spel\\glos.txt") << QStringLiteral("Spel/glos.txt");
-    QTest::newRow("root without drive")
-        << QStringLiteral("\\Spel\\glos.txt") << QStringLiteral("Spel/glos.txt");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char *name, const char *existing, const char *path, const char *expected) {
+        QTest::newRow(name) << QString(existing) << QString(path) << QString(expected);
+    };
+    row("any case", "u/Spel/Res/glos.txt", "D:\\SPEL\\res\\GLOS.TXT", "u/Spel/Res/glos.txt");
+    row("exact spelling first", "u/SPEL/glos.txt u/Spel/glos.txt", "D:\\Spel\\glos.txt", "u/Spel/glos.txt");
+    row("user first", "1/Spel/glos.txt u/Spel/glos.txt", "D:\\Spel\\glos.txt", "u/Spel/glos.txt");
+    row("system when the user lacks it", "u/Spel/ 2/Spel/glos.txt", "D:\\Spel\\glos.txt", "2/Spel/glos.txt");
+    row("systems in order", "2/Spel/glos.txt 1/spel/GLOS.txt", "D:\\Spel\\glos.txt", "1/spel/GLOS.txt");
+    // Missing everywhere: the user's place, its existing folders in their own case.
+    row("missing", "u/SPEL/Res/ 1/Spel/x.txt", "D:\\Spel\\Res\\Vrak\\glos.txt", "u/SPEL/Res/Vrak/glos.txt");
+    row("lower-case drive, slashes", "", "d:/Spel//glos.txt", "u/Spel/glos.txt");
+    row("up and out again", "", "D:\\Spel\\..\\..\\etc\\passwd", "u/etc/passwd");
+    row("up inside, current folder", "", "D:\\.\\Spel\\Res\\..\\glos.txt", "u/Spel/glos.txt");
+    row("no drive, up", "", "..\\Spel\\glos.txt", "u/Spel/glos.txt");
 }
 
-void FixedPathsTest::driveDIsTheFolderBelowTheUserDirectory()
+void FixedPathsTest::windowsPathsBecomePlaces()
 {
+    QFETCH(QString, existing);
     QFETCH(QString, windowsPath);
-    QFETCH(QString, belowDrive);
-    QCOMPARE(paths().forReading(windowsPath), userDrive() + belowDrive);
-}
+    QFETCH(QString, expected);
+    const DataDirs d;
+    for (const QString &where : existing.split(u' ', Qt::SkipEmptyParts)) {
+        QFile file(d.place(where));
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) &&
+                (where.endsWith(u'/') || file.open(QIODevice::WriteOnly)));
+    }
+    QCOMPARE(d.paths().forReading(windowsPath), d.place(expected));
 
-void FixedPathsTest::existingFolderIsFoundWhateverTheCase()
-{
-    const QString planted = plant(m_user->path(), InfoBelowDrive);
-    QVERIFY(!planted.isEmpty());
-    QCOMPARE(paths().forReading(QStringLiteral("D:\\SPEL\\res\\VRAK\\Mrk_Program\\MRK\\kvartos\\GLOS.TXT")),
-             planted);
-}
-
-void FixedPathsTest::exactSpellingWinsOverOtherCase()
-{
-    QVERIFY(!plant(m_user->path(), QStringLiteral("SPEL/glos.txt")).isEmpty());
-    const QString exact = plant(m_user->path(), QStringLiteral("Spel/glos.txt"));
-    QVERIFY(!exact.isEmpty());
-    QCOMPARE(paths().forReading(QStringLiteral("D:\\Spel\\glos.txt")), exact);
-}
-
-void FixedPathsTest::userDirectoryComesBeforeSystemDirectories()
-{
-    QVERIFY(!plant(m_system1->path(), InfoBelowDrive).isEmpty());
-    const QString own = plant(m_user->path(), InfoBelowDrive);
-    QVERIFY(!own.isEmpty());
-    QCOMPARE(paths().forReading(InfoFile), own);
-}
-
-void FixedPathsTest::systemDirectoriesAreSearchedInOrder()
-{
-    const QString second = plant(m_system2->path(), InfoBelowDrive);
-    QVERIFY(!second.isEmpty());
-    QCOMPARE(paths().forReading(InfoFile), second);
-
-    const QString first =
-        plant(m_system1->path(), QStringLiteral("spel/res/vrak/mrk_program/mrk/kvartos/glos.txt"));
-    QVERIFY(!first.isEmpty());
-    QCOMPARE(paths().forReading(InfoFile), first);
-}
-
-void FixedPathsTest::missingFileNamesThePlaceInTheUserDirectory()
-{
-    // Part of the path exists in another case: that part is named as it exists.
-    QVERIFY(QDir().mkpath(userDrive() + QStringLiteral("SPEL/Res")));
-    QVERIFY(!plant(m_system1->path(), QStringLiteral("Spel/other.txt")).isEmpty());
-    QCOMPARE(paths().forReading(InfoFile),
-             userDrive() + QStringLiteral("SPEL/Res/Vrak/mrk_program/mrk/Kvartos/glos.txt"));
-}
-
-void FixedPathsTest::writingCreatesTheMissingFolders()
-{
-    const QString place = paths().forWriting(
-        QStringLiteral("D:\\SPEL\\Res\\Vrak\\mrk_program\\mrk\\Kvartos\\Glosor\\Lumba.gls"));
-    QCOMPARE(place, userDrive() + QStringLiteral("SPEL/Res/Vrak/mrk_program/mrk/Kvartos/Glosor/Lumba.gls"));
-    QVERIFY(QFileInfo(place).dir().exists());
-    QVERIFY(!QFileInfo::exists(place));
-
-    QFile file(place);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    QCOMPARE(paths().forReading(
-                 QStringLiteral("D:\\Spel\\Res\\Vrak\\mrk_program\\mrk\\Kvartos\\Glosor\\Lumba.gls")),
-             place);
-}
-
-void FixedPathsTest::writingReusesAFolderOfOtherCase()
-{
-    QVERIFY(QDir().mkpath(userDrive() + QStringLiteral("Spel/Res")));
-    const QString place = paths().forWriting(QStringLiteral("D:\\SPEL\\RES\\Glosor\\Trevian.gls"));
-    QCOMPARE(place, userDrive() + QStringLiteral("Spel/Res/Glosor/Trevian.gls"));
-    QCOMPARE(QDir(userDrive()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Spel")});
-    QCOMPARE(QDir(userDrive() + QStringLiteral("Spel/Res")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Glosor")});
-}
-
-void FixedPathsTest::dotsStayInsideTheDrive_data()
-{
-    QTest::addColumn<QString>("windowsPath");
-    QTest::addColumn<QString>("belowDrive");
-    QTest::newRow("up from the root") << QStringLiteral("D:\\..\\..\\glos.txt") << QStringLiteral("glos.txt");
-    QTest::newRow("up and out again")
-        << QStringLiteral("D:\\Spel\\..\\..\\..\\etc\\passwd") << QStringLiteral("etc/passwd");
-    QTest::newRow("up inside the drive")
-        << QStringLiteral("D:\\Spel\\Res\\..\\glos.txt") << QStringLiteral("Spel/glos.txt");
-    QTest::newRow("no drive, up") << QStringLiteral("..\\glos.txt") << QStringLiteral("glos.txt");
-    QTest::newRow("current folder") << QStringLiteral("D:\\.\\Spel\\.\\glos.txt")
-                                    << QStringLiteral("Spel/glos.txt");
-    QTest::newRow("forward slashes up") << QStringLiteral("D:/../glos.txt") << QStringLiteral("glos.txt");
-}
-
-void FixedPathsTest::dotsStayInsideTheDrive()
-{
-    QFETCH(QString, windowsPath);
-    QFETCH(QString, belowDrive);
-    QCOMPARE(paths().forReading(windowsPath), userDrive() + belowDrive);
-    QCOMPARE(paths().forWriting(windowsPath), userDrive() + belowDrive);
-    // Nothing was created beside the drive folder.
-    QCOMPARE(QDir(m_user->path() + QStringLiteral("/ordkvarnen"))
-                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("drive_d")});
-    QCOMPARE(QDir(m_user->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("ordkvarnen")});
+    // Writing names a place in the user directory and creates its folders.
+    const QString written = d.paths().forWriting(windowsPath);
+    QVERIFY(written.startsWith(d.place("u/")));
+    QVERIFY(QFileInfo(written).dir().exists());
+    if (expected.startsWith(u'u'))
+        QCOMPARE(written, d.place(expected));
 }
 
 void FixedPathsTest::environmentGivesTheDataDirectories_data()
 {
-    QTest::addColumn<QByteArray>("dataHome");
+    QTest::addColumn<QByteArray>("dataHome"); // null: unset
     QTest::addColumn<QByteArray>("dataDirs");
-    QTest::addColumn<bool>("setVariables");
-    QTest::addColumn<QString>("expectedUser");
-    QTest::addColumn<QStringList>("expectedSystem");
-
-    const QString defaultUser = QDir::homePath() + QStringLiteral("/.local/share");
-    const QStringList defaultSystem{QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
-    QTest::newRow("unset") << QByteArray() << QByteArray() << false << defaultUser << defaultSystem;
-    QTest::newRow("empty") << QByteArray() << QByteArray() << true << defaultUser << defaultSystem;
-    QTest::newRow("set") << QByteArray("/home/test/data") << QByteArray("/opt/a/share:/opt/b/share") << true
-                         << QStringLiteral("/home/test/data")
-                         << QStringList{QStringLiteral("/opt/a/share"), QStringLiteral("/opt/b/share")};
-    QTest::newRow("empty entries skipped")
-        << QByteArray("/home/test/data") << QByteArray(":/opt/a/share::/opt/b/share:") << true
-        << QStringLiteral("/home/test/data")
-        << QStringList{QStringLiteral("/opt/a/share"), QStringLiteral("/opt/b/share")};
-    QTest::newRow("only separators") << QByteArray("/home/test/data") << QByteArray("::") << true
-                                     << QStringLiteral("/home/test/data") << defaultSystem;
-    QTest::newRow("relative paths ignored") << QByteArray("data") << QByteArray("share:/opt/a/share") << true
-                                            << defaultUser << QStringList{QStringLiteral("/opt/a/share")};
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("system");
+    const QString home = QDir::homePath() + "/.local/share", usr = "/usr/local/share:/usr/share";
+    QTest::newRow("unset") << QByteArray() << QByteArray() << home << usr;
+    QTest::newRow("empty") << QByteArray("") << QByteArray("") << home << usr;
+    QTest::newRow("set, gaps skipped")
+        << QByteArray("/h") << QByteArray(":/a::/b:") << QString("/h") << QString("/a:/b");
+    QTest::newRow("relative") << QByteArray("data") << QByteArray("share:/a") << home << QString("/a");
+    QTest::newRow("only relative") << QByteArray("/h") << QByteArray("share:x") << QString("/h") << usr;
 }
 
 void FixedPathsTest::environmentGivesTheDataDirectories()
 {
     QFETCH(QByteArray, dataHome);
     QFETCH(QByteArray, dataDirs);
-    QFETCH(bool, setVariables);
-    QFETCH(QString, expectedUser);
-    QFETCH(QStringList, expectedSystem);
-
-    const EnvironmentGuard homeGuard("XDG_DATA_HOME");
-    const EnvironmentGuard dirsGuard("XDG_DATA_DIRS");
-    if (setVariables) {
-        qputenv("XDG_DATA_HOME", dataHome);
-        qputenv("XDG_DATA_DIRS", dataDirs);
-    } else {
-        qunsetenv("XDG_DATA_HOME");
-        qunsetenv("XDG_DATA_DIRS");
-    }
-
+    const QByteArray oldHome = swapEnvironment("XDG_DATA_HOME", dataHome);
+    const QByteArray oldDirs = swapEnvironment("XDG_DATA_DIRS", dataDirs);
     const FixedPaths paths = FixedPaths::fromEnvironment();
-    QCOMPARE(paths.userDataDir(), expectedUser);
-    QCOMPARE(paths.systemDataDirs(), expectedSystem);
+    swapEnvironment("XDG_DATA_HOME", oldHome);
+    swapEnvironment("XDG_DATA_DIRS", oldDirs);
+    QTEST(paths.userDataDir(), "user");
+    QTEST(paths.systemDataDirs().join(u':'), "system");
 }
 
 QTEST_MAIN(FixedPathsTest)
