@@ -16,27 +16,19 @@ private slots:
     void init();
     void cleanup();
     void enterOrButtonAddsThePair();
-    void emptyBoxIsRefused_data();
-    void emptyBoxIsRefused();
+    void emptyBoxIsRefusedAndKeepsTheTexts();
     void fullListRefusesTheNextPair();
-    void emptyListIsRefused_data();
-    void emptyListIsRefused();
-    void clearAllAsksFirst_data();
-    void clearAllAsksFirst();
-    void openAndSaveFollowTheAccessRule_data();
-    void openAndSaveFollowTheAccessRule();
-    void saveWithCountButEmptyListBoxAsksDataFel();
+    void messagesOfTheCommands_data();
+    void messagesOfTheCommands();
     void clockTicksEvenWhenHidden();
     void captionNamesTheUserOnce_data();
     void captionNamesTheUserOnce();
-    void wordListViewShowsThePairs();
-    void exitMenuEndsTheProgram();
+    void viewShowsThePairsAndExitEnds();
 
 private:
     FrmGlos &main();
     QStringList listed();
     void addPair(const QString &swedish, const QString &english);
-    void trigger(const char *menuItem) { child<QAction>(&main(), menuItem)->trigger(); }
     std::unique_ptr<TestProgram> t;
 };
 
@@ -104,145 +96,99 @@ void TestFrmGlos::enterOrButtonAddsThePair()
     QVERIFY(txtsv->hasFocus());
 }
 
-void TestFrmGlos::emptyBoxIsRefused_data()
+void TestFrmGlos::emptyBoxIsRefusedAndKeepsTheTexts()
 {
-    QTest::addColumn<QString>("swedish");
-    QTest::addColumn<QString>("english");
-    QTest::newRow("only Swedish") << "hus"
-                                  << "";
-    QTest::newRow("only English") << ""
-                                  << "house";
-    QTest::newRow("both empty") << ""
-                                << "";
-}
-
-void TestFrmGlos::emptyBoxIsRefused()
-{
-    QFETCH(QString, swedish);
-    QFETCH(QString, english);
-    addPair(swedish, english);
-
+    addPair(QStringLiteral("hus"), QString());
     QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox("Du måste skriva in text i båda textrutorna")});
-    QCOMPARE(child<QLineEdit>(&main(), "txtsv")->text(), swedish);
-    QCOMPARE(child<QLineEdit>(&main(), "txteng")->text(), english);
+    QCOMPARE(child<QLineEdit>(&main(), "txtsv")->text(), QStringLiteral("hus"));
     QVERIFY(child<QLineEdit>(&main(), "txtsv")->hasFocus());
-    QCOMPARE(t->program.state.wordCount, quint8(0));
     QVERIFY(listed().isEmpty());
 }
 
 void TestFrmGlos::fullListRefusesTheNextPair()
 {
-    for (int i = 1; i <= 255; ++i)
+    for (int i = 1; i <= 256; ++i)
         addPair(QStringLiteral("sv%1").arg(i), QStringLiteral("en%1").arg(i));
-    addPair(QStringLiteral("ett till"), QStringLiteral("one more"));
-
     QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox(ListFullText)});
     QCOMPARE(t->program.state.wordCount, quint8(255));
     QCOMPARE(main().grid().pair(255), (WordPair{"sv255", "en255"}));
     QCOMPARE(listed().size(), 255);
-    QCOMPARE(child<QLineEdit>(&main(), "txtsv")->text(), QStringLiteral("ett till")); // nothing typed is lost
+    QCOMPARE(child<QLineEdit>(&main(), "txtsv")->text(), QStringLiteral("sv256")); // nothing typed is lost
 }
 
-void TestFrmGlos::emptyListIsRefused_data()
+void TestFrmGlos::messagesOfTheCommands_data()
 {
+    // A list of `pairs` pairs, `user` logged in, the list box emptied when
+    // `emptyListBox`; then `command` with the queued answers gives `messages`
+    // and leaves `pairsLeft` pairs.
+    QTest::addColumn<int>("pairs");
+    QTest::addColumn<int>("user");
+    QTest::addColumn<bool>("emptyListBox");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("Öva") << "cmdOva"
-                         << "Du måste lägga till en glosa";
-    QTest::newRow("Ändra/Ta bort") << "mnuAltBort"
-                                   << "Måste lägga till glosor först!\r\ni=0";
-    QTest::newRow("Spara") << "mnuAltOpenSave"
-                           << "Du måste lägga till glosor för att spara";
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QList<Message>>("messages");
+    QTest::addColumn<int>("pairsLeft");
+
+    const QString standard = QStringLiteral("Standard användaren har inte tillgång till den här funktionen");
+    const QString other = QStringLiteral("Byt användare för att få tillgång till funktionen");
+    const QString denied = QStringLiteral("Åtkomst nekas");
+    const Message mustAdd = okBox(QStringLiteral("Du måste lägga till glosor för att spara"));
+    const Message clear =
+        yesNoBox("Det här kommer att rensa alla inmatade glosor.\r\nÄr du säker på att vill du forstätta?",
+                 "Rensa glosor");
+    const Message dataFel =
+        yesNoBox("Vill du verkligen spara?\r\nDet kanske inte finns några glosor att spara", "Data fel");
+    using Msgs = QList<Message>;
+    using Answers = QList<Answer>;
+    // clang-format off
+    QTest::newRow("practice, empty list") << 0 << 1 << false << "cmdOva" << Answers{} << Msgs{okBox("Du måste lägga till en glosa")} << 0;
+    QTest::newRow("edit, empty list") << 0 << 1 << false << "mnuAltBort" << Answers{} << Msgs{okBox("Måste lägga till glosor först!\r\ni=0")} << 0;
+    QTest::newRow("save, empty list") << 0 << 1 << false << "mnuAltOpenSave" << Answers{} << Msgs{mustAdd} << 0;
+    QTest::newRow("save, count but no items, Yes") << 1 << 1 << true << "mnuAltOpenSave" << Answers{Answer::Yes} << Msgs{dataFel, mustAdd} << 1;
+    QTest::newRow("save, count but no items, No") << 1 << 1 << true << "mnuAltOpenSave" << Answers{Answer::No} << Msgs{dataFel} << 1;
+    QTest::newRow("save, standard user") << 1 << 0 << false << "mnuAltOpenSave" << Answers{} << Msgs{okBox(standard)} << 1;
+    QTest::newRow("save, user 4") << 1 << 4 << false << "mnuAltOpenSave" << Answers{} << Msgs{okBox(other)} << 1;
+    QTest::newRow("open, standard user") << 1 << 0 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(standard, denied)} << 1;
+    QTest::newRow("open, user 5") << 1 << 5 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(other, denied)} << 1;
+    QTest::newRow("open, user 3") << 1 << 3 << false << "mnuAltOpen" << Answers{} << Msgs{} << 1;
+    QTest::newRow("clear all, No") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::No} << Msgs{clear} << 2;
+    QTest::newRow("clear all, Yes") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::Yes} << Msgs{clear} << 0;
+    // clang-format on
 }
 
-void TestFrmGlos::emptyListIsRefused()
+void TestFrmGlos::messagesOfTheCommands()
 {
+    QFETCH(int, pairs);
+    QFETCH(int, user);
+    QFETCH(bool, emptyListBox);
     QFETCH(QString, command);
-    QFETCH(QString, text);
-    t->program.state.currentUser = 1;
-    if (command == QStringLiteral("cmdOva"))
-        QTest::mouseClick(child<QPushButton>(&main(), command), Qt::LeftButton);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QList<Message>, messages);
+    QFETCH(int, pairsLeft);
+    for (int i = 0; i < pairs; ++i)
+        addPair(QStringLiteral("hus"), QStringLiteral("house"));
+    if (emptyListBox)
+        child<QListWidget>(&main(), "listGlos")->clear();
+    t->program.state.currentUser = quint8(user);
+    for (Answer answer : answers)
+        t->dialogs.answer(answer);
+
+    if (auto *button = main().findChild<QPushButton *>(command))
+        QTest::mouseClick(button, Qt::LeftButton);
     else
         child<QAction>(&main(), command)->trigger();
 
-    QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox(text)});
+    QCOMPARE(t->dialogs.takeMessages(), messages);
     QVERIFY(main().isVisible());
-    QVERIFY(!t->program.loadedOva());
-}
-
-void TestFrmGlos::clearAllAsksFirst_data()
-{
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<int>("pairsLeft");
-    QTest::newRow("Yes clears") << Answer::Yes << 0;
-    QTest::newRow("No keeps") << Answer::No << 2;
-}
-
-void TestFrmGlos::clearAllAsksFirst()
-{
-    QFETCH(Answer, answer);
-    QFETCH(int, pairsLeft);
-    addPair(QStringLiteral("hus"), QStringLiteral("house"));
-    addPair(QStringLiteral("bil"), QStringLiteral("car"));
-    t->dialogs.answer(answer);
-    trigger("mnuAltrensa");
-
-    QCOMPARE(t->dialogs.takeMessages(),
-             QList<Message>{yesNoBox("Det här kommer att rensa alla inmatade glosor.\r\n"
-                                     "Är du säker på att vill du forstätta?",
-                                     "Rensa glosor")});
     QCOMPARE(int(t->program.state.wordCount), pairsLeft);
     QCOMPARE(main().grid().count(), pairsLeft);
-    QCOMPARE(listed().size(), pairsLeft);
-    if (pairsLeft == 0) {
+    if (!emptyListBox)
+        QCOMPARE(listed().size(), pairsLeft);
+    if (pairs > 0 && pairsLeft == 0) { // cleared: every cell empty, numbering starts again
         QCOMPARE(main().grid().cell(0, 0), QString());
         addPair(QStringLiteral("katt"), QStringLiteral("cat"));
-        QCOMPARE(main().grid().cell(1, 2), QStringLiteral("1")); // numbering starts again
+        QCOMPARE(main().grid().cell(1, 2), QStringLiteral("1"));
     }
-}
-
-void TestFrmGlos::openAndSaveFollowTheAccessRule_data()
-{
-    QTest::addColumn<int>("user");
-    QTest::addColumn<QString>("refusal"); // empty: allowed
-    const QString standard = QStringLiteral("Standard användaren har inte tillgång till den här funktionen");
-    const QString other = QStringLiteral("Byt användare för att få tillgång till funktionen");
-    QTest::newRow("standard user") << 0 << standard;
-    QTest::newRow("user 1") << 1 << QString();
-    QTest::newRow("user 3") << 3 << QString();
-    QTest::newRow("user 4") << 4 << other;
-}
-
-void TestFrmGlos::openAndSaveFollowTheAccessRule()
-{
-    QFETCH(int, user);
-    QFETCH(QString, refusal);
-    addPair(QStringLiteral("hus"), QStringLiteral("house"));
-    t->program.state.currentUser = quint8(user);
-    t->program.state.fileDialogMode = 7;
-    const bool allowed = refusal.isEmpty();
-
-    trigger("mnuAltOpen");
-    QCOMPARE(t->dialogs.takeMessages(),
-             allowed ? QList<Message>{} : QList<Message>{okBox(refusal, QStringLiteral("Åtkomst nekas"))});
-    QCOMPARE(t->program.state.fileDialogMode, quint8(allowed ? 0 : 7));
-
-    trigger("mnuAltOpenSave");
-    QCOMPARE(t->dialogs.takeMessages(), allowed ? QList<Message>{} : QList<Message>{okBox(refusal)});
-    QCOMPARE(t->program.state.fileDialogMode, quint8(allowed ? 1 : 7));
-}
-
-void TestFrmGlos::saveWithCountButEmptyListBoxAsksDataFel()
-{
-    addPair(QStringLiteral("hus"), QStringLiteral("house"));
-    child<QListWidget>(&main(), "listGlos")->clear(); // the list box and the count disagree
-    t->dialogs.answer(Answer::Yes);
-    trigger("mnuAltOpenSave");
-    QCOMPARE(
-        t->dialogs.takeMessages(),
-        (QList<Message>{
-            yesNoBox("Vill du verkligen spara?\r\nDet kanske inte finns några glosor att spara", "Data fel"),
-            okBox("Du måste lägga till glosor för att spara")}));
 }
 
 void TestFrmGlos::clockTicksEvenWhenHidden()
@@ -252,7 +198,6 @@ void TestFrmGlos::clockTicksEvenWhenHidden()
     QVERIFY(!tid->isVisible());
     QCOMPARE(tid->text(), QStringLiteral("Label1"));
     QVERIFY(child<QTimer>(&main(), "Timer")->isActive());
-
     t->clock.time = QTime(23, 59, 58);
     main().Timer_Timer();
     QCOMPARE(tid->text(), QStringLiteral("Klockan är 23:59:58"));
@@ -279,26 +224,20 @@ void TestFrmGlos::captionNamesTheUserOnce()
     QCOMPARE(main().windowTitle(), caption);
 }
 
-void TestFrmGlos::wordListViewShowsThePairs()
+void TestFrmGlos::viewShowsThePairsAndExitEnds()
 {
     addPair(QStringLiteral("hus"), QStringLiteral("house"));
     addPair(QStringLiteral("öga"), QStringLiteral("eye"));
-    trigger("mnuAltGlos");
-
+    child<QAction>(&main(), "mnuAltGlos")->trigger();
     FrmGlosor *view = t->program.loadedGlosor();
     QVERIFY(view && view->isVisible());
-    QCOMPARE(view->windowTitle(), QStringLiteral("Glosor"));
     auto *grid = child<QTableWidget>(view, "MSFlexGrid1");
     QCOMPARE(grid->rowCount(), 2);
-    QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("öga"));
-    QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("eye"));
-}
+    QCOMPARE(grid->item(1, 0)->text() + grid->item(1, 1)->text(), QStringLiteral("ögaeye"));
 
-void TestFrmGlos::exitMenuEndsTheProgram()
-{
-    trigger("mnuAvlsuta");
+    child<QAction>(&main(), "mnuAvlsuta")->trigger();
     QCOMPARE(t->quitCalls, 1);
-    QVERIFY(!t->program.loadedGlos());
+    QVERIFY(!t->program.loadedGlos() && !t->program.loadedGlosor());
 }
 
 QTEST_MAIN(TestFrmGlos)
