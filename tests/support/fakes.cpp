@@ -30,7 +30,7 @@ QString ScriptedDialogs::pendingReport() const
 {
     QStringList report;
     for (const Message &message : m_messages)
-        report << QStringLiteral("unchecked message: %1").arg(QString::fromUtf8(toString(message)));
+        report << QStringLiteral("unchecked message: %1").arg(describe(message));
     if (!m_fileRequests.isEmpty())
         report << QStringLiteral("%1 unchecked file dialog(s)").arg(m_fileRequests.size());
     if (!m_colorRequests.isEmpty())
@@ -54,7 +54,6 @@ Message yesNoBox(const QString &text, const QString &title, Message::Icon icon)
 
 int ScriptedRandom::below(int bound)
 {
-    ++calls;
     const int value = m_values.isEmpty() ? 0 : m_values.dequeue();
     return bound > 0 ? value % bound : 0;
 }
@@ -65,14 +64,15 @@ void ScriptedRandom::push(std::initializer_list<int> values)
         m_values.enqueue(value);
 }
 
+QString describe(const Message &message)
+{
+    return QStringLiteral("{text \"%1\", title \"%2\", %3, %4}")
+        .arg(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")), message.title,
+             message.buttons == Message::Buttons::Ok ? QStringLiteral("Ok") : QStringLiteral("YesNo"),
+             message.icon == Message::Icon::None ? QStringLiteral("no icon") : QStringLiteral("critical"));
+}
+
 char *toString(const Message &message)
 {
-    const QString text =
-        QStringLiteral("{text \"%1\", title \"%2\", %3, %4}")
-            .arg(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")),
-                 message.title,
-                 message.buttons == Message::Buttons::Ok ? QStringLiteral("Ok") : QStringLiteral("YesNo"),
-                 message.icon == Message::Icon::None ? QStringLiteral("no icon")
-                                                     : QStringLiteral("critical"));
-    return qstrdup(text.toUtf8().constData());
+    return qstrdup(describe(message).toUtf8().constData());
 }

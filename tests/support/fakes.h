@@ -58,10 +58,11 @@ class ScriptedRandom final : public RandomSource {
 public:
     int below(int bound) override;
     void push(std::initializer_list<int> values);
-    int calls = 0;
 
 private:
     QQueue<int> m_values;
 };
 
+// How a message reads in a failing comparison.
+QString describe(const Message &message);
 char *toString(const Message &message);
