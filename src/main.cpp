@@ -8,7 +8,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ordkvarnen"));
-    QApplication::setApplicationDisplayName(ApplicationTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(ProgramVersion::major)
                                             .arg(ProgramVersion::minor)

@@ -37,7 +37,7 @@ FrmSplash::FrmSplash(Program &program)
 
     m_txtinfo = named(new QPlainTextEdit(QStringLiteral("Text1"), frame), "txtinfo");
     m_txtinfo->setReadOnly(true);
-    m_txtinfo->setMinimumSize(420, 200);
+    m_txtinfo->setMinimumSize(460, 260);
     paintBackground(m_txtinfo, 0x000000FF);
 
     auto *cmdstart = named(new QPushButton(QStringLiteral("Klicka här för att starta"), frame), "cmdstart");
