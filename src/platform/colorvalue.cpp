@@ -15,11 +15,6 @@ int systemColorIndex(ColorValue value)
     return int(value & ~KindMask);
 }
 
-ColorValue systemColor(int index)
-{
-    return SystemFlag | (ColorValue(index) & ~KindMask);
-}
-
 ColorValue plainColor(int red, int green, int blue)
 {
     return (ColorValue(red) & 0xFF) | ((ColorValue(green) & 0xFF) << 8) | ((ColorValue(blue) & 0xFF) << 16);

@@ -5,14 +5,9 @@
 // Colour values as the settings hold them: 0x00BBGGRR is a plain colour with
 // red in the lowest byte, 0x800000NN the desktop's system colour number NN.
 
-// The desktop colours the defaults name.
-inline constexpr int SystemWindowBackground = 5;
-inline constexpr int SystemWindowText = 8;
-
 bool isSystemColor(ColorValue value);
 // NN of 0x800000NN.
 int systemColorIndex(ColorValue value);
-ColorValue systemColor(int index);
 
 // Components 0 to 255; larger values are cut to their lowest byte.
 ColorValue plainColor(int red, int green, int blue);

@@ -61,11 +61,6 @@ void PracticeEngine::start()
     showQuestion();
 }
 
-void PracticeEngine::resume()
-{
-    showQuestion();
-}
-
 PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
 {
     if (answer != expectedAnswer()) {

@@ -39,9 +39,6 @@ public:
 
     // A new practice started from the main window; the grid holds its copy.
     void start();
-    // The window came back from the options window: the current question is
-    // asked again, in the direction now in force.
-    void resume();
     Outcome checkAnswer(const QString &answer);
     void retryQuestion();
     void nextQuestion();
