@@ -1,0 +1,29 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+// One line of the table that scripts/bench prints: a measure of the program,
+// the same measure of its reference (the bare Qt program, a plain read of the
+// same bytes) and their ratio checked against the largest ratio allowed.
+struct SummaryRow {
+    std::string measure;
+    double program = 0;
+    double reference = 0; // 0: the measure has no reference
+    double target = 0;    // largest ratio allowed; 0: none
+};
+
+// Prints the row tab-separated on stdout: measure, program, reference, ratio,
+// target and whether the target is met.
+void printRow(const SummaryRow &row);
+
+// The median of a benchmark's repetitions.
+struct BenchmarkResult {
+    double nanoseconds = 0; // real time per iteration
+    double bytesPerSecond = 0;
+};
+using BenchmarkResults = std::map<std::string, BenchmarkResult>;
+
+// Runs the Google Benchmark cases of this executable (command-line options as
+// usual), writes their full report to stderr and returns their medians by name.
+BenchmarkResults runBenchmarks(int argc, char **argv);
