@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
                                             .arg(ProgramVersion::major)
                                             .arg(ProgramVersion::minor)
                                             .arg(ProgramVersion::revision));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ordkvarnen.Ordkvarnen"));
 
     WidgetDialogs dialogs;
     SystemClock clock;
