@@ -28,7 +28,7 @@ void answerAndNextQuestion(benchmark::State &bench)
 {
     AppState state;
     state.applyStartDefaults();
-    state.endlessPractice = VbTrue;
+    state.endlessPractice = Bool16True;
     state.practiceOrder = quint8(bench.range(0));
     WordList grid;
     for (int i = 1; i <= WordList::MaxPairs; ++i)
@@ -40,7 +40,8 @@ void answerAndNextQuestion(benchmark::State &bench)
     engine.start();
 
     for (auto _ : bench) {
-        const QString answer = engine.expectedAnswer(); // what the user typed
+        // What the user types: the other side of the pair asked.
+        const QString answer = grid.cell(state.questionIndex, state.currentDirection == 0 ? 1 : 0);
         benchmark::DoNotOptimize(engine.checkAnswer(answer));
         engine.nextQuestion();
         benchmark::DoNotOptimize(engine.display().word.constData());
