@@ -213,6 +213,8 @@ private slots:
         QCOMPARE(txtsv->text() + u'|' + txteng->text(), u"b|2"_s);
         QVERIFY(txtsv->hasFocus() && txtsv->selectedText() == u"b"_s);
         QVERIFY(isDefault("cmdlaggtill"));
+        txteng->setFocus(); // each box selects its text when it gets the focus
+        QCOMPARE(txteng->selectedText(), u"2"_s);
 
         retype(txtsv, swedish);
         retype(txteng, english);
@@ -223,7 +225,9 @@ private slots:
             TestProgram::click(edit(), "cmdBak"); // leaves the pair as it was
         QCOMPARE(listing(), u"1, a=1\n"_s + line2 + u"\n3, c=3\n"_s);
         const bool written = button == u"cmdlaggtill"_s && !english.isEmpty();
-        QCOMPARE(control<QLineEdit>("txtnr")->text(), written ? QString() : u"2"_s);
+        auto *txtnr = control<QLineEdit>("txtnr");
+        QCOMPARE(txtnr->text(), written ? QString() : u"2"_s);
+        QVERIFY(txtnr->hasFocus() && txtnr->selectedText() == txtnr->text());
 
         if (written) { // from now on Enter chooses a pair to change
             QVERIFY(isDefault("cmdAndra") && !isDefault("cmdBort"));
