@@ -30,7 +30,6 @@ public:
     WordList();
 
     int rowCount() const { return int(m_rows.size()); }
-    int columnCount() const { return Columns; }
     // At least the header row and at most MaxPairs pairs; new rows are empty.
     void setRowCount(int rows);
 

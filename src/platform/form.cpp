@@ -43,8 +43,10 @@ QPushButton *Form::enterButton() const
 void Form::markEnterButton()
 {
     QPushButton *target = enterButton();
-    for (QPushButton *candidate : findChildren<QPushButton *>())
-        candidate->setDefault(candidate == target);
+    for (QPushButton *candidate : findChildren<QPushButton *>()) {
+        if (candidate->window() == this) // not the buttons of a box shown over this window
+            candidate->setDefault(candidate == target);
+    }
 }
 
 QLabel *Form::addClock(QWidget *parent, const QString &designText, const char *timerName)

@@ -40,7 +40,6 @@ public:
 
     void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button) { m_cancel = button; }
-    QPushButton *defaultButton() const { return m_default; }
     // The button Enter presses now: the focused push button, else the default.
     QPushButton *enterButton() const;
 

@@ -50,13 +50,13 @@ public:
     Message revealAnswer();
 
     const Display &display() const { return m_display; }
-    QString expectedAnswer() const;
 
     static QString summaryText(const PracticeState &practice);
     static Message allUsedMessage();
     static int hintLimit(int length);
 
 private:
+    QString expectedAnswer() const;
     void advanceQuestion();
     void swapDirection();
     void showQuestion();

@@ -73,7 +73,10 @@ void TestWordList::leadingNumber_data()
     QTest::addColumn<double>("value");
     QTest::newRow("word") << "apa" << 0.0;
     QTest::newRow("number then word") << "12 apor" << 12.0;
-    QTest::newRow("blanks skipped") << " 1 2" << 12.0;
+    QTest::newRow("blanks skipped") << " 1\t2\r\n3" << 123.0;
+    QTest::newRow("negative") << "-3 apor" << -3.0;
+    QTest::newRow("signed exponent") << "1e-2" << 0.01;
+    QTest::newRow("sign inside") << "5-3" << 5.0;
     QTest::newRow("fraction") << "2.9" << 2.9;
     QTest::newRow("exponent") << "1e2x" << 100.0;
     QTest::newRow("dangling exponent") << "3e" << 3.0;
