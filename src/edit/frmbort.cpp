@@ -42,8 +42,9 @@ FrmBort::FrmBort(Program &program)
     m_tid = addClock(client, QStringLiteral("Label2"), "Timer1");
     placeTwips(m_tid, 120, 3360, 3360, 255);
 
+    m_listDefault = m_cmdBort;
     showChangeMode(false);
-    setDefaultButton(m_cmdBort);
+    setDefaultButton(m_listDefault);
 }
 
 void FrmBort::buildListControls(QWidget *client)
@@ -194,15 +195,17 @@ void FrmBort::cmdlaggtill_Click()
     if (!m_txtsv->text().isEmpty()) // an empty box keeps the old word
         m_grd.setCell(m_selectedNumber, 0, m_txtsv->text());
     m_grd.setCell(m_selectedNumber, 1, m_txteng->text());
+    m_listDefault = m_cmdAndra; // after a change, Enter chooses the next pair to change
     cmdBak_Click();
     rebuildListing();
     m_txtnr->clear();
-    setDefaultButton(m_cmdAndra);
 }
 
 void FrmBort::cmdBak_Click()
 {
     showChangeMode(false);
+    // Back in list mode Enter presses a list-mode button, not the hidden "&Ändra".
+    setDefaultButton(m_listDefault);
 }
 
 void FrmBort::Command2_Click()

@@ -52,6 +52,7 @@ private:
     QLineEdit *m_txtnr = nullptr;
     QPushButton *m_cmdBort = nullptr;
     QPushButton *m_cmdAndra = nullptr;
+    QPushButton *m_listDefault = nullptr; // "Ta &bort", or "&Ändra" once a change was written
     QPlainTextEdit *m_txtglosor = nullptr;
     QLabel *m_tid = nullptr;
     QLabel *m_num = nullptr;

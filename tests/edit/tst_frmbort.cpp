@@ -234,6 +234,8 @@ private slots:
             number(u"1"_s);
             QCOMPARE(mode(), u"change"_s);
             TestProgram::click(edit(), "cmdBak");
+        } else { // back in list mode, Enter removes again
+            QVERIFY(isDefault("cmdBort"));
         }
         TestProgram::click(edit(), "Command2");
         QCOMPARE(t->listed(), (QStringList{u"a"_s, line2.mid(3).section(u'=', 0, 0), u"c"_s}));
