@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/formslot.h"
+#include "options/optionsstate.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/fixedpaths.h"
@@ -35,6 +36,7 @@ public:
 
     AppState state;
     PracticeState practice; // the practice window's own fields
+    OptionsState options;   // the options window's own fields
 
     Dialogs &dialogs() const { return m_services.dialogs; }
     RandomSource &random() const { return m_services.random; }
