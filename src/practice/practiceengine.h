@@ -15,8 +15,8 @@
 class PracticeEngine {
 public:
     // Which step button the window shows (and makes the default one):
-    // "Klar", "Försök igen" or "Nästa".
-    enum class Phase { Asking, AnsweredWrong, AnsweredRight };
+    // "Klar", "Försök igen" or "Nästa"; none once a single pass is over.
+    enum class Phase { Asking, AnsweredWrong, AnsweredRight, Finished };
     enum class Outcome { Wrong, Right, PracticeOver };
 
     // The prompt label, the word label with its background, and the phase.
@@ -39,6 +39,9 @@ public:
 
     // A new practice started from the main window; the grid holds its copy.
     void start();
+    // Asks the current question again on a fresh copy of the list, as after a
+    // trip through the options window; counts, hints and the pass go on.
+    void resume();
     Outcome checkAnswer(const QString &answer);
     void retryQuestion();
     void nextQuestion();
