@@ -8,11 +8,6 @@ constexpr int DirectionModes = 6;
 constexpr quint8 AlternatingPasses = 3; // "Varannan omgång"
 constexpr quint8 RandomDirection = 4;   // "Slumpmässigt"
 
-VbBool vbBool(bool value)
-{
-    return value ? VbTrue : VbFalse;
-}
-
 // The direction a mode starts with: 0 shows the Swedish word, 1 the English.
 quint8 startingDirection(quint8 mode, RandomSource &random)
 {
@@ -32,8 +27,8 @@ quint8 startingDirection(quint8 mode, RandomSource &random)
 OptionsChoices choicesFromState(const AppState &state)
 {
     OptionsChoices choices;
-    choices.showClock = state.showClock != VbFalse;
-    choices.endless = state.endlessPractice != VbFalse;
+    choices.showClock = state.showClock != Bool16False;
+    choices.endless = state.endlessPractice != Bool16False;
     if (state.directionMode >= 1 && state.directionMode <= DirectionModes)
         choices.direction = state.directionMode - 1;
     if (state.practiceOrder <= 1)
@@ -47,14 +42,14 @@ StoreResult storeChoices(AppState &state, const OptionsState &options, const Opt
     if (options.colorsChanged && colorsClash(state, options))
         return StoreResult::ColorClash;
 
-    state.showClock = vbBool(choices.showClock);
-    state.endlessPractice = vbBool(choices.endless);
+    state.showClock = toBool16(choices.showClock);
+    state.endlessPractice = toBool16(choices.endless);
     if (choices.direction && *choices.direction >= 0 && *choices.direction < DirectionModes)
         state.directionMode = quint8(*choices.direction + 1);
     if (state.directionMode >= 1 && state.directionMode <= DirectionModes)
         state.currentDirection = startingDirection(state.directionMode, random);
     if (state.directionMode == AlternatingPasses)
-        state.endlessPractice = VbTrue;
+        state.endlessPractice = Bool16True;
     state.practiceOrder = quint8(choices.order.value_or(0) == 1 ? 1 : 0);
     if (options.colorsChanged)
         applyPendingColors(state, options);

@@ -145,7 +145,7 @@ private slots:
 
         // "OK" stores nothing at all on a clash, and everything otherwise.
         AppState expected = started();
-        expected.showClock = VbFalse;
+        expected.showClock = Bool16False;
         expected.practiceOrder = 1;
         if (!clash)
             applyPendingColors(expected, options);
@@ -202,8 +202,8 @@ private slots:
     {
         AppState state = started();
         QCOMPARE(choicesFromState(state), (OptionsChoices{true, false, 0, 0}));
-        state.showClock = VbFalse;
-        state.endlessPractice = VbTrue;
+        state.showClock = Bool16False;
+        state.endlessPractice = Bool16True;
         state.directionMode = 6;
         state.practiceOrder = 1;
         QCOMPARE(choicesFromState(state), (OptionsChoices{false, true, 5, 1}));
