@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+class FrmAlt;
 class FrmSplash;
 class FrmGlos;
 class FrmGlosor;
@@ -61,4 +62,5 @@ public:
     FormSlot<FrmGlos> frmglos{*this, m_forms};
     FormSlot<FrmGlosor> frmglosor{*this, m_forms};
     FormSlot<FrmOva> frmOva{*this, m_forms};
+    FormSlot<FrmAlt> frmAlt{*this, m_forms};
 };

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "entry/frmglosor.h"
 #include "options/access.h"
+#include "options/frmalt.h"
 #include "platform/palettecolor.h"
 #include "practice/frmova.h"
 
@@ -217,5 +218,7 @@ void FrmGlos::mnuAltLaggtill_Click()
 
 void FrmGlos::mnuAltutse_Click()
 {
-    // The options window takes over from here once it exists.
+    m_program.state.optionsCaller = OptionsCaller::Glos;
+    m_program.frmAlt.get().openWith(m_grd);
+    unload(); // the options window holds the list until it hands it back
 }
