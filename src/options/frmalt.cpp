@@ -147,10 +147,9 @@ void FrmAlt::keyPressEvent(QKeyEvent *event)
 bool FrmAlt::Form_KeyDown(const QKeyEvent *event)
 {
     const bool backtab = event->key() == Qt::Key_Backtab;
-    if ((event->key() != Qt::Key_Tab && !backtab) || !(event->modifiers() & Qt::ControlModifier))
+    if ((event->key() != Qt::Key_Tab && !backtab) || !(event->modifiers() & Qt::ControlModifier) ||
+        m_tbsOptions->isHidden())
         return false;
-    if (m_tbsOptions->isHidden())
-        return true;
     const int count = m_tbsOptions->count();
     const int step = backtab || (event->modifiers() & Qt::ShiftModifier) ? count - 1 : 1;
     m_tbsOptions->setCurrentIndex((m_tbsOptions->currentIndex() + step) % count);

@@ -99,6 +99,9 @@ private slots:
         QCOMPARE(storeChoices(state, OptionsState{}, choicesFromState(state), random), StoreResult::Stored);
         QCOMPARE(settings(state), before);
 
+        storeChoices(state, OptionsState{}, OptionsChoices{false, true, 6, 1}, random); // no seventh mode
+        QCOMPARE(settings(state), before);
+
         state.directionMode = 0; // no direction button to show, so no mode is stored
         QCOMPARE(choicesFromState(state).direction, std::nullopt);
         storeChoices(state, OptionsState{}, choicesFromState(state), random);
