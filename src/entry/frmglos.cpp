@@ -4,6 +4,7 @@
 #include "edit/frmbort.h"
 #include "entry/frmglosor.h"
 #include "options/access.h"
+#include "options/frmalt.h"
 #include "platform/palettecolor.h"
 #include "practice/frmova.h"
 
@@ -223,5 +224,7 @@ void FrmGlos::mnuAltLaggtill_Click()
 
 void FrmGlos::mnuAltutse_Click()
 {
-    // The options window takes over from here once it exists.
+    m_program.state.optionsCaller = OptionsCaller::Glos;
+    m_program.frmAlt.get().openWith(m_grd);
+    unload(); // the options window holds the list until it hands it back
 }
