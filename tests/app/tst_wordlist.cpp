@@ -65,6 +65,11 @@ void TestWordList::copyTakesRowCountAndRowsUpToLastRow()
     target.setCell(0, 3, QStringLiteral("x"));
     QCOMPARE(target.rowCount(), 1);
     QCOMPARE(target.cell(5, 0) + target.cell(0, 3) + target.cell(-1, 0), QString());
+
+    source.copyTo(target, 1); // fewer rows copied, still the source's row count
+    QCOMPARE(target.rowCount(), 3);
+    QCOMPARE(target.pair(1), (WordPair{"a", "b"}));
+    QCOMPARE(target.pair(2), WordPair());
 }
 
 void TestWordList::leadingNumber_data()
