@@ -42,7 +42,7 @@ Timing startOnce(const FixedPaths &paths)
     QElapsedTimer timer;
     timer.start();
     program.start();
-    FrmSplash *splash = program.loadedSplash();
+    FrmSplash *splash = program.frmSplash.loaded();
     paintNow(splash);
     Timing timing;
     timing.show = timer.restart();
@@ -52,7 +52,7 @@ Timing startOnce(const FixedPaths &paths)
     view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
     paintNow(splash);
     timing.scroll = timer.elapsed();
-    program.unloadAll();
+    program.discardAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return timing;
 }
