@@ -74,6 +74,10 @@ void FrmSplash::OpenFile(const QString &fileName)
         m_program.dialogs().inform(cannotOpenText(fileName));
         return;
     }
+    // Lines break at blanks where they can; a very long run without one is
+    // broken anywhere instead, which takes time in step with its length.
+    m_txtinfo->setWordWrapMode(hasLongUnbrokenRun(*text) ? QTextOption::WrapAnywhere
+                                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_txtinfo->setPlainText(QString(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 

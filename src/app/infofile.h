@@ -7,8 +7,16 @@
 // The information text that the splash window shows, at its fixed place.
 inline const QString InfoFilePath = QStringLiteral(R"(D:\Spel\Res\Vrak\mrk_program\mrk\Kvartos\glos.txt)");
 
-// The whole text of the file at path, or nothing when it cannot be opened.
+// The whole text of the regular file at path (a link to one counts), or
+// nothing when it cannot be opened or is something else: a folder, a named
+// pipe or a device.
 std::optional<QString> readInfoText(const QString &path);
 
 // "Kan inte öppna filen: " and the path.
 QString cannotOpenText(const QString &path);
+
+// Whether text holds more than LongRun characters in a row without a blank,
+// tab or line break. Breaking lines at blanks where it can, a text view takes
+// time that grows with the square of such a run: a megabyte takes a minute.
+inline constexpr qsizetype LongRun = 10'000;
+bool hasLongUnbrokenRun(const QString &text);

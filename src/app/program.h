@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/formslot.h"
+#include "options/optionsstate.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/fixedpaths.h"
@@ -11,10 +12,12 @@
 #include <functional>
 #include <vector>
 
+class FrmAlt;
 class FrmSplash;
 class FrmGlos;
 class FrmGlosor;
 class FrmOva;
+class FrmBort;
 
 // What the program takes from the desktop; tests hand in fakes.
 struct Services {
@@ -36,6 +39,7 @@ public:
 
     AppState state;
     PracticeState practice; // the practice window's own fields
+    OptionsState options;   // the options window's own fields
 
     Dialogs &dialogs() const { return m_services.dialogs; }
     const Clock &clock() const { return m_services.clock; }
@@ -59,4 +63,6 @@ public:
     FormSlot<FrmGlos> frmglos{*this, m_forms};
     FormSlot<FrmGlosor> frmglosor{*this, m_forms};
     FormSlot<FrmOva> frmOva{*this, m_forms};
+    FormSlot<FrmAlt> frmAlt{*this, m_forms};
+    FormSlot<FrmBort> frmBort{*this, m_forms};
 };

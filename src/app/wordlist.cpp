@@ -36,6 +36,14 @@ bool WordList::append(const QString &swedish, const QString &english)
     return true;
 }
 
+void WordList::removePair(int row)
+{
+    if (row < 1 || row > count())
+        return;
+    m_rows.removeAt(row);
+    m_rows[0][0] = QString::number(count());
+}
+
 void WordList::clear()
 {
     m_rows = QList<Row>(1);

@@ -44,6 +44,10 @@ public:
     // when the list already holds MaxPairs pairs.
     bool append(const QString &swedish, const QString &english);
 
+    // Removes pair row (1 to count()): the rows below move up one, each
+    // keeping its number cell, and the header cell takes the new count.
+    void removePair(int row);
+
     // Empties every cell, header included, and leaves the header row only.
     void clear();
 

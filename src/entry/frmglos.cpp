@@ -1,8 +1,10 @@
 #include "entry/frmglos.h"
 
 #include "app/program.h"
+#include "edit/frmbort.h"
 #include "entry/frmglosor.h"
 #include "options/access.h"
+#include "options/frmalt.h"
 #include "platform/palettecolor.h"
 #include "practice/frmova.h"
 
@@ -105,13 +107,18 @@ void FrmGlos::Form_Load()
 
 void FrmGlos::receiveList(const WordList &list)
 {
-    show();
-    raise();
-    activateWindow();
+    bringToFront();
     m_grd = list;
     m_listGlos->clear();
     m_listGlos->addItems(m_grd.swedishWords());
     m_program.state.wordCount = quint8(m_grd.count());
+}
+
+void FrmGlos::bringToFront()
+{
+    show();
+    raise();
+    activateWindow();
     updateClock();
 }
 
@@ -153,7 +160,7 @@ void FrmGlos::mnuAltBort_Click()
             joinLines(QStringLiteral("Måste lägga till glosor först!"), QStringLiteral("i=0")));
         return;
     }
-    // The edit window takes over from here once it exists.
+    m_program.frmBort.get().editList(m_grd); // this window stays open and usable
 }
 
 void FrmGlos::mnuAltGlos_Click()
@@ -217,5 +224,7 @@ void FrmGlos::mnuAltLaggtill_Click()
 
 void FrmGlos::mnuAltutse_Click()
 {
-    // The options window takes over from here once it exists.
+    m_program.state.optionsCaller = OptionsCaller::Glos;
+    m_program.frmAlt.get().openWith(m_grd);
+    unload(); // the options window holds the list until it hands it back
 }

@@ -1,7 +1,9 @@
 #include "platform/fixedpaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -80,19 +82,17 @@ FixedPaths::FixedPaths(QString userDataDir, QStringList systemDataDirs)
 
 FixedPaths FixedPaths::fromEnvironment()
 {
-    // The XDG rules: relative paths are ignored like unset ones.
-    QString user = qEnvironmentVariable("XDG_DATA_HOME");
+    // Qt keeps a relative $XDG_DATA_HOME, which the XDG rules ignore like an
+    // unset one; relative entries of $XDG_DATA_DIRS it drops itself.
+    QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QStringList system = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    system.removeOne(user); // the list begins with the user's folder
     if (!QDir::isAbsolutePath(user))
         user = QDir::homePath() + QStringLiteral("/.local/share");
 
-    QStringList system;
-    for (const QString &dir : qEnvironmentVariable("XDG_DATA_DIRS").split(u':', Qt::SkipEmptyParts)) {
-        if (QDir::isAbsolutePath(dir))
-            system.append(dir);
-    }
-    if (system.isEmpty())
-        system = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
-
+    // Last, the program's own: share/ beside bin/ when installed, and the
+    // build tree's share/ beside src/.
+    system.append(QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share")));
     return FixedPaths(user, system);
 }
 

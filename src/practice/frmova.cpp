@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "entry/frmglos.h"
+#include "options/frmalt.h"
 #include "platform/palettecolor.h"
 
 #include <QFrame>
@@ -208,7 +209,9 @@ void FrmOva::cmdmeny_Click()
 
 void FrmOva::mnuAltSe_Click()
 {
-    // The options window takes over from here once it exists.
+    m_program.state.optionsCaller = OptionsCaller::Ova;
+    m_program.frmAlt.get().openWith(m_grd);
+    unload(); // the counts and the question asked live on in the program
 }
 
 void FrmOva::mnuArkavsluta_Click()

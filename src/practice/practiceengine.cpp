@@ -1,5 +1,7 @@
 #include "practice/practiceengine.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 #include <limits>
 
@@ -23,6 +25,17 @@ void countUp(qint16 &count)
 {
     if (count < std::numeric_limits<qint16>::max())
         ++count;
+}
+
+// Where each character of text ends, as a reader counts characters: an emoji
+// or a letter with its accents is one, however many UTF-16 units it takes.
+QList<qsizetype> characterEnds(const QString &text)
+{
+    QList<qsizetype> ends;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    while (finder.toNextBoundary() > 0)
+        ends.append(finder.position());
+    return ends;
 }
 
 // numerator / denominator to the nearest whole number, an exact half to the
@@ -111,10 +124,11 @@ PracticeEngine::HintResult PracticeEngine::giveHint()
 {
     countUp(m_practice.hintCount);
     const QString answer = expectedAnswer();
+    const QList<qsizetype> ends = characterEnds(answer);
     HintResult result;
-    if (m_practice.hintLetters < hintLimit(int(answer.size()))) {
+    if (m_practice.hintLetters < hintLimit(int(ends.size()))) {
         ++m_practice.hintLetters;
-        result.answerText = answer.left(m_practice.hintLetters);
+        result.answerText = answer.left(ends[m_practice.hintLetters - 1]);
     } else {
         result.revealed = true;
         result.reveal = revealAnswer();

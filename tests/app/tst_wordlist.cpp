@@ -65,6 +65,11 @@ void TestWordList::copyTakesRowCountAndRowsUpToLastRow()
     target.setCell(0, 3, QStringLiteral("x"));
     QCOMPARE(target.rowCount(), 1);
     QCOMPARE(target.cell(5, 0) + target.cell(0, 3) + target.cell(-1, 0), QString());
+
+    source.copyTo(target, 1); // fewer rows copied, still the source's row count
+    QCOMPARE(target.rowCount(), 3);
+    QCOMPARE(target.pair(1), (WordPair{"a", "b"}));
+    QCOMPARE(target.pair(2), WordPair());
 }
 
 void TestWordList::leadingNumber_data()
@@ -73,7 +78,10 @@ void TestWordList::leadingNumber_data()
     QTest::addColumn<double>("value");
     QTest::newRow("word") << "apa" << 0.0;
     QTest::newRow("number then word") << "12 apor" << 12.0;
-    QTest::newRow("blanks skipped") << " 1 2" << 12.0;
+    QTest::newRow("blanks skipped") << " 1\t2\r\n3" << 123.0;
+    QTest::newRow("negative") << "-3 apor" << -3.0;
+    QTest::newRow("signed exponent") << "1e-2" << 0.01;
+    QTest::newRow("sign inside") << "5-3" << 5.0;
     QTest::newRow("fraction") << "2.9" << 2.9;
     QTest::newRow("exponent") << "1e2x" << 100.0;
     QTest::newRow("dangling exponent") << "3e" << 3.0;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,16 +55,23 @@ void FixedPathsTest::windowsPathsBecomePlaces()
 
 void FixedPathsTest::environmentGivesTheDataDirectories()
 {
-    const auto dirs = [](const QByteArray &dataHome, const QByteArray &dataDirs) { // null: unset
-        dataHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHome);
-        dataDirs.isNull() ? qunsetenv("XDG_DATA_DIRS") : qputenv("XDG_DATA_DIRS", dataDirs);
-        const FixedPaths paths = FixedPaths::fromEnvironment();
-        return paths.userDataDir() + ' ' + paths.systemDataDirs().join(u':');
-    };
-    const QString home = QDir::homePath() + "/.local/share ";
-    QCOMPARE(dirs({}, {}), home + "/usr/local/share:/usr/share");
-    QCOMPARE(dirs("/h", ":/a::/b:"), "/h /a:/b");
-    QCOMPARE(dirs("data", "share:/a:x"), home + "/a");
+    const DataDirs d;
+    // The program's own folder, ../share from its executable; glos.txt is also in system folder 1.
+    const QString own = QCoreApplication::applicationDirPath() + "/../share/ordkvarnen/drive_d/";
+    const auto removeOwn = qScopeGuard([&own] { QDir(own).removeRecursively(); });
+    for (const QString &file : {d.place("1/glos.txt"), own + "glos.txt", own + "egen.txt"}) {
+        QFile created(file);
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && created.open(QFile::WriteOnly));
+    }
+    qputenv("XDG_DATA_HOME", QFile::encodeName(d.root.path() + "/u"));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName("share:" + d.root.path() + "/1"));
+    const FixedPaths paths = FixedPaths::fromEnvironment();
+    QCOMPARE(paths.forReading("D:\\glos.txt"), d.place("1/glos.txt"));
+    QCOMPARE(paths.forReading("D:\\egen.txt"), QDir::cleanPath(own + "egen.txt"));
+    QCOMPARE(paths.forReading("D:\\saknas.txt"), d.place("u/saknas.txt"));
+    qputenv("XDG_DATA_HOME", "data"); // relative: as if unset
+    QCOMPARE(FixedPaths::fromEnvironment().forReading("D:\\saknas.txt"),
+             QDir::homePath() + "/.local/share/ordkvarnen/drive_d/saknas.txt");
 }
 
 QTEST_GUILESS_MAIN(FixedPathsTest)

@@ -126,7 +126,9 @@ private slots:
 
     void backHandsTheListBackWithSummary()
     {
+        t->program.state.showClock = Bool16False;
         t->startPractice({{u"7"_s, u"seven"_s}, {u"12 apor"_s, u"12 apes"_s}, {u"apa"_s, u"ape"_s}});
+        QVERIFY(!control("Tid")->isVisible());
         t->clock.time = QTime(8, 0, 1);
         answer(u"fel"_s);
         click("cmdmeny");
@@ -138,7 +140,8 @@ private slots:
         QCOMPARE(main->grid().pair(2), (WordPair{u"12 apor"_s, u"12 apes"_s}));
         QCOMPARE(main->grid().cell(0, 0), u"3"_s);
         QCOMPARE(t->program.state.wordCount, quint8(3));
-        QCOMPARE(child<QLabel>(main, "Tid")->text(), u"Klockan är 08:00:01"_s);
+        QCOMPARE(child<QLabel>(main, "Tid")->text(), u"Klockan är 08:00:01"_s); // hidden, and still set
+        QVERIFY(!child<QLabel>(main, "Tid")->isVisible());
     }
 
     void resumeAsksTheSameQuestionAgain()
@@ -159,8 +162,9 @@ private slots:
         QCOMPARE(answerBox()->text(), QString());
         answer(u"<s>öga</s>"_s); // words are shown and compared as typed
         QCOMPARE(shown(), u"Rätt!|cmdny"_s);
-        pressEnter(answerBox());
+        click("cmdny");
         QCOMPARE(shown(), u"car|cmdKlar"_s);
+        QCOMPARE(ova()->focusWidget(), answerBox()); // ready for the next answer
         QCOMPARE(control<QLabel>("frsv")->textFormat(), Qt::PlainText);
         click("cmdmeny");
         QCOMPARE(t->dialogs.takeMessages(), QList<Message>{summaryBox(2, 0, 1, 0)});

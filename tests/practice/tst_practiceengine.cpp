@@ -164,6 +164,28 @@ private slots:
         QCOMPARE(rig.practice.cheatCount, qint16(1));
     }
 
+    // Hints count characters as a reader sees them; the limit is that of their number.
+    void hintsKeepCharactersWhole_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("hints"); // the next press reveals
+        QTest::newRow("emoji") << u"😀😃"_s << QStringList{u"😀"_s};
+        QTest::newRow("combining accent") << u"e\u0301te\u0301"_s << QStringList{u"e\u0301"_s, u"e\u0301t"_s};
+        QTest::newRow("flags") << u"🇸🇪🇬🇧🇫🇮🇳🇴"_s << QStringList{u"🇸🇪"_s, u"🇸🇪🇬🇧"_s};
+        QTest::newRow("joined emoji")
+            << u"👩\u200D👩\u200D👧ab"_s << QStringList{u"👩\u200D👩\u200D👧"_s, u"👩\u200D👩\u200D👧a"_s};
+    }
+    void hintsKeepCharactersWhole()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, hints);
+        Rig rig(0, {{u"ord"_s, answer}});
+        rig.engine.start();
+        for (const QString &hint : hints)
+            QCOMPARE(rig.engine.giveHint().answerText, hint);
+        QVERIFY(rig.engine.giveHint().revealed);
+    }
+
     // Two practices with the same steps; the counts are totals for the run and stop at 32767.
     void stepsAndTotals_data()
     {

@@ -1,0 +1,225 @@
+#include "edit/frmbort.h"
+
+#include "app/program.h"
+#include "edit/pairnumber.h"
+#include "edit/placebeside.h"
+#include "entry/frmglos.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+const QString WrongNumberTitle = QStringLiteral("FEL NUMMER");
+
+QLabel *bold(QLabel *label)
+{
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+} // namespace
+
+FrmBort::FrmBort(Program &program)
+    : Form(program.clock())
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("frmBort"));
+    setWindowTitle(QStringLiteral("Ta bort/ändra"));
+    QWidget *client = createClient(6960, 3720);
+    buildListControls(client);
+    buildChangeControls(client);
+
+    m_txtglosor = named(new QPlainTextEdit(client), "txtglosor",
+                        QStringLiteral("Här ser du glosorna och deras nummer"));
+    // Rebuilt after every step and never read back: nothing typed here could count.
+    m_txtglosor->setReadOnly(true);
+    m_txtglosor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_txtglosor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_txtglosor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placeTwips(m_txtglosor, 3600, 120, 3240, 3480);
+    m_tid = addClock(client, QStringLiteral("Label2"), "Timer1");
+    placeTwips(m_tid, 120, 3360, 3360, 255);
+
+    m_listDefault = m_cmdBort;
+    showChangeMode(false);
+    setDefaultButton(m_listDefault);
+}
+
+void FrmBort::buildListControls(QWidget *client)
+{
+    auto *label1 = named(new QLabel(QStringLiteral("Ta bort/ändra:"), client), "Label1");
+    auto *frame1 = named(new QFrame(client), "Frame1");
+    frame1->setFrameShape(QFrame::Box);
+    auto *label2 = named(new QLabel(QStringLiteral("Nr:"), frame1), "Label2");
+    m_txtnr = named(new QLineEdit(frame1), "txtnr",
+                    QStringLiteral("Skriv in nummret på den glosa du vill ta bort/ändra."));
+    m_cmdBort = named(new QPushButton(QStringLiteral("Ta &bort"), client), "cmdBort",
+                      QStringLiteral("Tryck här för att ta bort glosan med det nummret som du skrivit in."));
+    m_cmdAndra = named(new QPushButton(QStringLiteral("&Ändra"), client), "cmdAndra",
+                       QStringLiteral("Klicka här för att ändra glosan med det nummer som du skrivit in."));
+    auto *cmdangra = named(new QPushButton(QStringLiteral("Tillbaka &utan ändringar"), client), "cmdangra",
+                           QStringLiteral("Klicka här för att gå tillbaka utan att utföra några ändringar."));
+    auto *command2 =
+        named(new QPushButton(QStringLiteral("&Tillbaka"), client), "Command2",
+              QStringLiteral("Klicka här för gå tillbaka till inmatningen och utföra ändringarna."));
+
+    placeTwips(label1, 120, 120, 3360, 255);
+    placeTwips(frame1, 120, 420, 3360, 615);
+    placeTwips(label2, 120, 180, 480, 255);
+    placeTwips(m_txtnr, 720, 150, 2520, 315);
+    placeTwips(m_cmdBort, 120, 1200, 3360, 375);
+    placeTwips(m_cmdAndra, 120, 1680, 3360, 375);
+    placeTwips(cmdangra, 120, 2160, 3360, 375);
+    placeTwips(command2, 120, 2640, 3360, 375);
+    selectAllOnFocus(m_txtnr);
+    m_listMode = {frame1, label1, m_cmdBort, m_cmdAndra, cmdangra, command2};
+
+    connect(m_cmdBort, &QPushButton::clicked, this, &FrmBort::cmdBort_Click);
+    connect(m_cmdAndra, &QPushButton::clicked, this, &FrmBort::cmdAndra_Click);
+    connect(cmdangra, &QPushButton::clicked, this, &FrmBort::cmdangra_Click);
+    connect(command2, &QPushButton::clicked, this, &FrmBort::Command2_Click);
+}
+
+void FrmBort::buildChangeControls(QWidget *client)
+{
+    m_num = named(new QLabel(QStringLiteral("Label3"), client), "Num",
+                  QStringLiteral("Här ser du det valda nummret"));
+    auto *lblord =
+        bold(named(new QLabel(QStringLiteral("Skriv in det nya ordet i rutan:"), client), "lblord"));
+    m_txtsv = named(new QLineEdit(QStringLiteral("sv"), client), "txtsv",
+                    QStringLiteral("Här skriver du in det nya ordet som ska översättas."));
+    auto *lbloversatt =
+        bold(named(new QLabel(QStringLiteral("Skriv in den nya översättningen:"), client), "lbloversatt"));
+    m_txteng = named(new QLineEdit(QStringLiteral("eng"), client), "txteng",
+                     QStringLiteral("Här skriver du in den nya översättningen"));
+    m_cmdlaggtill = named(new QPushButton(QStringLiteral("&Ändra"), client), "cmdlaggtill");
+    auto *cmdBak = named(new QPushButton(QStringLiteral("&Ångra"), client), "cmdBak");
+
+    placeTwips(m_num, 120, 120, 3360, 255);
+    placeTwips(lblord, 120, 480, 3360, 255);
+    placeTwips(m_txtsv, 120, 780, 3360, 315);
+    placeTwips(lbloversatt, 120, 1200, 3360, 255);
+    placeTwips(m_txteng, 120, 1500, 3360, 315);
+    placeTwips(m_cmdlaggtill, 120, 2040, 1620, 375);
+    placeTwips(cmdBak, 1860, 2040, 1620, 375);
+    selectAllOnFocus(m_txtsv);
+    selectAllOnFocus(m_txteng);
+    m_changeMode = {lblord, lbloversatt, m_txtsv, m_txteng, cmdBak, m_cmdlaggtill, m_num};
+
+    connect(m_cmdlaggtill, &QPushButton::clicked, this, &FrmBort::cmdlaggtill_Click);
+    connect(cmdBak, &QPushButton::clicked, this, &FrmBort::cmdBak_Click);
+}
+
+void FrmBort::Form_Load()
+{
+    placeBesideMainWindow();
+    m_tid->setVisible(isTrue16(m_program.state.showClock));
+}
+
+void FrmBort::placeBesideMainWindow()
+{
+    // Beside the main window rather than over it, so that both stay in view.
+    const FrmGlos *main = m_program.frmglos.loaded();
+    if (!main)
+        return;
+    adjustSize();
+    move(placeBeside(main->frameGeometry(), frameGeometry().size(), main->screen()->availableGeometry()));
+}
+
+void FrmBort::editList(const WordList &list)
+{
+    show();
+    raise();
+    activateWindow();
+    m_grd = list;
+    rebuildListing();
+    updateClock();
+}
+
+void FrmBort::showChangeMode(bool change)
+{
+    for (QWidget *control : std::as_const(m_listMode))
+        control->setVisible(!change);
+    for (QWidget *control : std::as_const(m_changeMode))
+        control->setVisible(change);
+    (change ? m_txtsv : m_txtnr)->setFocus();
+}
+
+void FrmBort::rebuildListing()
+{
+    m_txtglosor->setPlainText(numberedListing(m_grd));
+}
+
+int FrmBort::chosenNumber(const QString &wrongNumberText)
+{
+    const int number = typedPairNumber(m_txtnr->text(), m_grd.count());
+    if (number == 0)
+        m_program.dialogs().inform(wrongNumberText, WrongNumberTitle);
+    return number;
+}
+
+void FrmBort::cmdBort_Click()
+{
+    const int number =
+        chosenNumber(QStringLiteral("Du ska skriva in nummret innan den glosa som du vill ta bort"));
+    if (number == 0)
+        return;
+    m_grd.removePair(number);
+    rebuildListing();
+    m_txtnr->clear();
+    m_txtnr->setFocus();
+}
+
+void FrmBort::cmdAndra_Click()
+{
+    const int number = chosenNumber(QStringLiteral("Skriv in nummret föra den glosa som du vill ändra"));
+    if (number == 0)
+        return;
+    showChangeMode(true);
+    setDefaultButton(m_cmdlaggtill);
+    m_num->setText(QStringLiteral("Valt nummer är: nr ") + QString::number(number));
+    m_selectedNumber = quint8(number);
+    m_txtsv->setText(m_grd.cell(number, 0));
+    m_txteng->setText(m_grd.cell(number, 1));
+    m_txtsv->selectAll();
+}
+
+void FrmBort::cmdlaggtill_Click()
+{
+    // Without a translation nothing is written, not even the Swedish word:
+    // "&Ångra" must leave the pair as it was.
+    if (m_txteng->text().isEmpty())
+        return;
+    if (!m_txtsv->text().isEmpty()) // an empty box keeps the old word
+        m_grd.setCell(m_selectedNumber, 0, m_txtsv->text());
+    m_grd.setCell(m_selectedNumber, 1, m_txteng->text());
+    m_listDefault = m_cmdAndra; // after a change, Enter chooses the next pair to change
+    cmdBak_Click();
+    rebuildListing();
+    m_txtnr->clear();
+}
+
+void FrmBort::cmdBak_Click()
+{
+    showChangeMode(false);
+    // Back in list mode Enter presses a list-mode button, not the hidden "&Ändra".
+    setDefaultButton(m_listDefault);
+}
+
+void FrmBort::Command2_Click()
+{
+    m_program.frmglos.get().receiveList(m_grd);
+    unload();
+}
+
+void FrmBort::cmdangra_Click()
+{
+    unload(); // the copy goes with the window; the main window still holds the list
+}
+
+void FrmBort::Form_Unload()
+{
+    m_program.frmglos.get().bringToFront();
+}

@@ -1,0 +1,108 @@
+#include "options/appearancepage.h"
+
+#include "app/program.h"
+#include "options/optionarray.h"
+#include "platform/form.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+AppearancePage::AppearancePage(Program &program, Form &window, QLabel *clock, QWidget *parent)
+    : QWidget(parent)
+    , m_program(program)
+    , m_tid(clock)
+{
+    setObjectName(QStringLiteral("picOptions_0"));
+    buildClockFrame(window);
+    buildColorFrame(window);
+}
+
+void AppearancePage::buildClockFrame(Form &window)
+{
+    QGroupBox *frame = addFrame(this, "Frame1", QStringLiteral("Älternativ för klockan"));
+    m_optklockan = addOptionArray(frame, "optklockan",
+                                  {QStringLiteral("Visa inte klockan"), QStringLiteral("Visa klockan")});
+    m_optklockan[1]->setChecked(true);
+    window.placeTwips(frame, 0, 0, 2520, 1080);
+    for (int index = 0; index < m_optklockan.size(); ++index)
+        connect(m_optklockan[index], &QRadioButton::clicked, this,
+                [this, index] { optklockan_Click(index); });
+}
+
+void AppearancePage::buildColorFrame(Form &window)
+{
+    auto *frame = named(new QGroupBox(QStringLiteral("Färg alternativ:"), this), "fraSample1");
+    window.placeTwips(frame, 2640, 0, 3120, 3960);
+    const auto check = [&](const char *name, const QString &caption, int top) {
+        auto *box = named(new QCheckBox(caption, frame), name);
+        window.placeTwips(box, 120, top, 2880, 300);
+        return box;
+    };
+    auto *what = named(new QLabel(QStringLiteral("Vad:"), frame), "Text2");
+    window.placeTwips(what, 120, 300, 1200, 255);
+    m_chebak = check("chebak", QStringLiteral("Bakgrunds färg"), 600);
+    m_chetxtrut = check("chetxtrut", QStringLiteral("Färg på textrutorna"), 960);
+    m_chetxt = check("chetxt", QStringLiteral("Färg på all text"), 1320);
+    auto *where = named(new QLabel(QStringLiteral("Var:"), frame), "Text1");
+    window.placeTwips(where, 120, 1800, 1200, 255);
+    m_cheglos = check("cheglos", QStringLiteral("I Glosinmatiningen"), 2100);
+    m_cheova = check("cheova", QStringLiteral("I Glosträningen"), 2460);
+    m_command1 = named(new QPushButton(ChangeColorCaption, frame), "Command1");
+    window.placeTwips(m_command1, 120, 3000, 2880, 495);
+
+    for (QCheckBox *box : {m_chebak, m_cheglos, m_cheova})
+        connect(box, &QCheckBox::clicked, this, &AppearancePage::colorCheck_Click);
+    connect(m_chetxt, &QCheckBox::clicked, this, &AppearancePage::chetxt_Click);
+    connect(m_chetxtrut, &QCheckBox::clicked, this, &AppearancePage::chetxtrut_Click);
+    connect(m_command1, &QPushButton::clicked, this, &AppearancePage::Command1_Click);
+}
+
+bool AppearancePage::showsClock() const
+{
+    return m_optklockan[1]->isChecked();
+}
+
+void AppearancePage::showClockChoice(bool shown)
+{
+    m_optklockan[shown ? 1 : 0]->setChecked(true);
+    m_tid->setVisible(shown);
+}
+
+void AppearancePage::optklockan_Click(int index)
+{
+    m_tid->setVisible(index == 1); // the setting itself changes only on "OK"
+}
+
+void AppearancePage::colorCheck_Click()
+{
+    m_command1->setText(ChangeColorCaption);
+}
+
+// Text boxes and text are never picked together, so one pick cannot give
+// them the same colour.
+void AppearancePage::chetxt_Click()
+{
+    colorCheck_Click();
+    m_chetxtrut->setChecked(false);
+}
+
+void AppearancePage::chetxtrut_Click()
+{
+    colorCheck_Click();
+    m_chetxt->setChecked(false);
+}
+
+ColorTargets AppearancePage::targets() const
+{
+    return {m_chebak->isChecked(), m_chetxtrut->isChecked(), m_chetxt->isChecked(), m_cheglos->isChecked(),
+            m_cheova->isChecked()};
+}
+
+void AppearancePage::Command1_Click()
+{
+    if (!pickColor(m_program.options, targets(), m_program.dialogs()))
+        m_command1->setText(ChooseWhereCaption);
+}

@@ -1,0 +1,157 @@
+#include "options/frmalt.h"
+
+#include "app/program.h"
+#include "entry/frmglos.h"
+#include "options/appearancepage.h"
+#include "options/optionschoices.h"
+#include "options/practicepage.h"
+#include "options/userspage.h"
+#include "practice/frmova.h"
+
+#include <QKeyEvent>
+#include <QTabBar>
+
+namespace {
+// Where the page in view sits, in twips; the others wait out of view.
+constexpr int PageLeft = 210;
+constexpr int PageAway = -20000;
+constexpr int PageTop = 540;
+constexpr int PageWidth = 5880;
+constexpr int PageHeight = 4080;
+} // namespace
+
+FrmAlt::FrmAlt(Program &program)
+    : Form(program.clock())
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("frmAlt"));
+    setWindowTitle(QStringLiteral("Alternativ"));
+    buildControls();
+}
+
+void FrmAlt::buildControls()
+{
+    QWidget *client = createClient(6300, 5460);
+
+    m_tbsOptions = named(new QTabBar(client), "tbsOptions");
+    const std::array<std::pair<QString, QString>, 3> tabs{{
+        {QStringLiteral("Utsende"), QStringLiteral("Här kan du ändra färger bla")},
+        {QStringLiteral("Alternativ"), QStringLiteral("Her ändrar du olika inställningar")},
+        {QStringLiteral("Användare"), QStringLiteral("Här ändrar du vald användare.")},
+    }};
+    for (const auto &[caption, toolTip] : tabs)
+        m_tbsOptions->setTabToolTip(m_tbsOptions->addTab(caption), toolTip);
+    placeTwips(m_tbsOptions, 120, 120, 6060, 375);
+
+    m_cmdOK = named(new QPushButton(QStringLiteral("OK"), client), "cmdOK");
+    m_cmdAvbryt = named(new QPushButton(QStringLiteral("Avbryt"), client), "cmdAvbryt");
+    placeTwips(m_cmdOK, 2760, 4740, 1500, 435);
+    placeTwips(m_cmdAvbryt, 4440, 4740, 1500, 435);
+    m_tid = addClock(client, QStringLiteral("Label1"), "Timer1");
+    placeTwips(m_tid, 120, 5160, 2400, 255);
+
+    m_appearance = new AppearancePage(m_program, *this, m_tid, client);
+    m_practice = new PracticePage(*this, client);
+    m_users = new UsersPage(m_program, *this, client);
+    m_picOptions = {m_appearance, m_practice, m_users};
+
+    setDefaultButton(m_cmdOK);
+    setCancelButton(m_cmdAvbryt);
+    connect(m_tbsOptions, &QTabBar::currentChanged, this, &FrmAlt::tbsOptions_Click);
+    connect(m_cmdOK, &QPushButton::clicked, this, &FrmAlt::cmdOK_Click);
+    connect(m_cmdAvbryt, &QPushButton::clicked, this, &FrmAlt::cmdAvbryt_Click);
+    tbsOptions_Click();
+}
+
+void FrmAlt::Form_Load()
+{
+    const OptionsChoices choices = choicesFromState(m_program.state);
+    m_appearance->showClockChoice(choices.showClock);
+    m_practice->showChoices(choices);
+    m_users->showCurrentUser();
+}
+
+void FrmAlt::openWith(const WordList &list)
+{
+    show();
+    raise();
+    activateWindow();
+    m_grd = list;
+    updateClock();
+}
+
+void FrmAlt::tbsOptions_Click()
+{
+    const int selected = m_tbsOptions->currentIndex();
+    for (int i = 0; i < int(m_picOptions.size()); ++i) {
+        QWidget *page = m_picOptions[std::size_t(i)];
+        placeTwips(page, i == selected ? PageLeft : PageAway, PageTop, PageWidth, PageHeight);
+        page->setVisible(i == selected);
+        page->setEnabled(i == selected);
+    }
+}
+
+void FrmAlt::showWindowControls(bool shown)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{m_tbsOptions, m_cmdOK, m_cmdAvbryt})
+        control->setVisible(shown);
+    if (!shown)
+        return;
+    setDefaultButton(m_cmdOK);
+    m_cmdOK->setFocus();
+    setCancelButton(m_cmdAvbryt);
+}
+
+void FrmAlt::cmdOK_Click()
+{
+    OptionsChoices choices;
+    choices.showClock = m_appearance->showsClock();
+    m_practice->collectChoices(choices);
+    if (storeChoices(m_program.state, m_program.options, choices, m_program.random()) ==
+        StoreResult::ColorClash) {
+        m_program.dialogs().inform(ColorClashText);
+        return;
+    }
+    unload();
+}
+
+void FrmAlt::cmdAvbryt_Click()
+{
+    unload();
+}
+
+bool FrmAlt::mayUnload()
+{
+    return !m_users->inLoginMode();
+}
+
+void FrmAlt::Form_Unload()
+{
+    if (m_program.state.optionsCaller == OptionsCaller::Ova)
+        m_program.frmOva.get().resumePractice(m_grd);
+    else
+        m_program.frmglos.get().receiveList(m_grd);
+}
+
+void FrmAlt::keyPressEvent(QKeyEvent *event)
+{
+    if (Form_KeyDown(event))
+        event->accept();
+    else
+        Form::keyPressEvent(event);
+}
+
+// Ctrl+Tab selects the next tab and Ctrl+Shift+Tab the previous one, round
+// the end; Alt does not matter. The controls pass these keys on to the
+// window. While the tab strip is hidden (login mode) the page stays.
+bool FrmAlt::Form_KeyDown(const QKeyEvent *event)
+{
+    const bool backtab = event->key() == Qt::Key_Backtab;
+    if ((event->key() != Qt::Key_Tab && !backtab) || !(event->modifiers() & Qt::ControlModifier) ||
+        m_tbsOptions->isHidden())
+        return false;
+    const int count = m_tbsOptions->count();
+    const int step = backtab || (event->modifiers() & Qt::ShiftModifier) ? count - 1 : 1;
+    m_tbsOptions->setCurrentIndex((m_tbsOptions->currentIndex() + step) % count);
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class FrmAlt;
+class Program;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The options window's third page, "Användare": chooses the user. The
+// standard user is chosen at once; a named user is asked for a name and a
+// password in login mode, which hides the window's tab strip, "OK" and
+// "Avbryt" until the login succeeds or "&Ångra" leaves it. A user change is
+// stored at once, whatever the window is left with.
+class UsersPage final : public QWidget {
+    Q_OBJECT
+
+public:
+    UsersPage(Program &program, FrmAlt &window, QWidget *parent);
+
+    // Chooses the option of the current user.
+    void showCurrentUser();
+    bool inLoginMode() const;
+
+    void optanv_Click();
+    void cmdanv_Click();
+    void cmdbyt_Click();
+    void cmdBak_Click();
+    void txtLösen_Change();
+
+private:
+    void buildControls();
+    void setLoginControls(bool login);
+
+    Program &m_program;
+    FrmAlt &m_window;
+    QList<QRadioButton *> m_optanv;
+    QPushButton *m_cmdanv = nullptr;
+    QLineEdit *m_txtNamn = nullptr;
+    QLineEdit *m_txtLösen = nullptr;
+    QPushButton *m_cmdbyt = nullptr;
+    QPushButton *m_cmdBak = nullptr;
+};
