@@ -122,3 +122,11 @@ int replaceFile(const QString &path, const QByteArray &bytes)
         ::unlink(temporary.constData());
     return error;
 }
+
+int pathFailure(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 || errno == ENOENT)
+        return 0;
+    return errno;
+}

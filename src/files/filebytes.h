@@ -24,3 +24,8 @@ FileRead readFileStart(const QString &path, qint64 limit);
 // old file as it was. A replaced file keeps its permissions; a link is followed.
 // Returns 0, or errno of the step that failed.
 int replaceFile(const QString &path, const QByteArray &bytes);
+
+// The failure that a path shows before anything is read or written: errno of
+// looking it up (a folder on the way that is a file, or that may not be
+// searched), or 0 when it exists or is merely missing.
+int pathFailure(const QString &path);
