@@ -2,8 +2,8 @@
 
 void AppState::applyStartDefaults()
 {
-    showClock = VbTrue;
-    endlessPractice = VbFalse;
+    showClock = Bool16True;
+    endlessPractice = Bool16False;
 
     directionMode = 1;
     currentDirection = 0;

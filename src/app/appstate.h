@@ -1,24 +1,21 @@
 #pragma once
 
-#include <QString>
+#include "platform/bool16.h"
+#include "platform/colorvalue.h"
+
 #include <QtGlobal>
 
-// Booleans of the shared state are 16-bit: -1 is true, 0 is false.
-using VbBool = qint16;
-inline constexpr VbBool VbTrue = -1;
-inline constexpr VbBool VbFalse = 0;
-
-// Colour values: 0x00BBGGRR for a plain colour, 0x800000NN for system colour NN.
-using ColorValue = quint32;
+// Which window opened the options window, and so gets the list back.
+enum class OptionsCaller : quint8 { None, Glos, Ova };
 
 // The program-wide record of settings and run-time state. Every field starts at
-// zero; startDefaults() gives the values a fresh start begins with. Nothing here
+// zero; applyStartDefaults() gives the values a fresh start begins with. Nothing here
 // is ever saved.
 struct AppState {
     quint8 wordCount = 0;
-    VbBool showClock = VbFalse;
-    QString optionsCaller;
-    VbBool endlessPractice = VbFalse;
+    Bool16 showClock = Bool16False;
+    OptionsCaller optionsCaller = OptionsCaller::None;
+    Bool16 endlessPractice = Bool16False;
     quint8 directionMode = 0;
     quint8 currentDirection = 0;
     ColorValue entryBackColor = 0;

@@ -14,10 +14,13 @@
 #include <QVBoxLayout>
 
 FrmSplash::FrmSplash(Program &program)
-    : m_program(program)
+    : Form(program.clock())
+    , m_program(program)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QString());
+    // A splash window has no title bar, so no title text appears at all; as an
+    // ordinary window it still takes the keyboard and counts as open.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
     auto *frame = new QFrame;
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -55,7 +58,6 @@ FrmSplash::FrmSplash(Program &program)
 
     setDefaultButton(cmdstart);
     cmdstart->setFocus();
-    Form_Load();
 }
 
 void FrmSplash::Form_Load()
@@ -77,8 +79,8 @@ void FrmSplash::OpenFile(const QString &fileName)
 
 void FrmSplash::cmdstart_Click()
 {
-    FrmGlos &main = m_program.frmglos();
+    FrmGlos &main = m_program.frmglos.get();
     main.show();
-    main.Timer_Timer();
-    close(); // unload: the splash window is not shown again
+    main.updateClock();
+    unload(); // the splash window is not shown again
 }

@@ -13,10 +13,10 @@ class FrmSplash final : public Form {
 public:
     explicit FrmSplash(Program &program);
 
+    void Form_Load() override;
     void cmdstart_Click();
 
 private:
-    void Form_Load();
     void OpenFile(const QString &fileName);
 
     Program &m_program;

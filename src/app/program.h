@@ -9,6 +9,7 @@
 #include "practice/practicestate.h"
 
 #include <functional>
+#include <vector>
 
 class FrmSplash;
 class FrmGlos;
@@ -37,32 +38,25 @@ public:
     PracticeState practice; // the practice window's own fields
 
     Dialogs &dialogs() const { return m_services.dialogs; }
+    const Clock &clock() const { return m_services.clock; }
     RandomSource &random() const { return m_services.random; }
     const FixedPaths &paths() const { return m_services.paths; }
-    QString clockNow() const { return clockText(m_services.clock.now()); }
 
     // The start routine: the defaults of a fresh start, then the splash window.
     void start();
-    // The exit menus: every window goes at once and nothing is saved.
+    // The exit menus: every window goes at once, without its unload routine,
+    // and nothing is saved.
     void end();
-
-    FrmSplash &frmSplash();
-    FrmGlos &frmglos();
-    FrmGlosor &frmglosor();
-    FrmOva &frmOva();
-
-    // The window if it is loaded, otherwise nullptr; nothing is loaded.
-    FrmSplash *loadedSplash() const;
-    FrmGlos *loadedGlos() const;
-    FrmGlosor *loadedGlosor() const;
-    FrmOva *loadedOva() const;
-
-    void unloadAll();
+    // Ends every window without ending the program.
+    void discardAll();
 
 private:
     Services m_services;
-    FormSlot<FrmSplash> m_splash;
-    FormSlot<FrmGlos> m_glos;
-    FormSlot<FrmGlosor> m_glosor;
-    FormSlot<FrmOva> m_ova;
+    std::vector<FormSlotBase *> m_forms; // filled by the slots below
+
+public:
+    FormSlot<FrmSplash> frmSplash{*this, m_forms};
+    FormSlot<FrmGlos> frmglos{*this, m_forms};
+    FormSlot<FrmGlosor> frmglosor{*this, m_forms};
+    FormSlot<FrmOva> frmOva{*this, m_forms};
 };

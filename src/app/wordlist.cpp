@@ -9,7 +9,7 @@ WordList::WordList()
 
 void WordList::setRowCount(int rows)
 {
-    m_rows.resize(std::max(rows, 1));
+    m_rows.resize(std::clamp(rows, 1, MaxPairs + 1));
 }
 
 QString WordList::cell(int row, int column) const
@@ -49,11 +49,10 @@ void WordList::copyTo(WordList &target, int lastRow) const
         target.m_rows[row] = m_rows[row];
 }
 
-QStringList WordList::swedishWords(int lastRow) const
+QStringList WordList::swedishWords() const
 {
     QStringList words;
-    const int last = std::min(lastRow, rowCount() - 1);
-    for (int row = 1; row <= last; ++row)
+    for (int row = 1; row < rowCount(); ++row)
         words.append(m_rows[row][0]);
     return words;
 }

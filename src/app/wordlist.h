@@ -30,8 +30,8 @@ public:
     WordList();
 
     int rowCount() const { return int(m_rows.size()); }
-    int columnCount() const { return Columns; }
-    void setRowCount(int rows); // at least the header row; new rows are empty
+    // At least the header row and at most MaxPairs pairs; new rows are empty.
+    void setRowCount(int rows);
 
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
@@ -51,8 +51,8 @@ public:
     // 0 to lastRow (bounded by the rows that exist) in every column.
     void copyTo(WordList &target, int lastRow) const;
 
-    // The Swedish words of rows 1 to lastRow, in row order.
-    QStringList swedishWords(int lastRow) const;
+    // The Swedish words of rows 1 to count(), in row order.
+    QStringList swedishWords() const;
 
 private:
     using Row = std::array<QString, Columns>;

@@ -6,23 +6,20 @@
 #include "platform/palettecolor.h"
 #include "practice/frmova.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QTimer>
 
 namespace {
 const QString Caption = QStringLiteral("Kvartos Ordkvarn");
 } // namespace
 
 FrmGlos::FrmGlos(Program &program)
-    : m_program(program)
+    : Form(program.clock())
+    , m_program(program)
 {
     setObjectName(QStringLiteral("frmglos"));
     buildControls();
     buildMenus();
-    Form_Load();
 }
 
 void FrmGlos::buildControls()
@@ -32,27 +29,27 @@ void FrmGlos::buildControls()
     QFont large = font();
     large.setPointSize(18);
 
-    auto *text3 = named(new QLabel(QStringLiteral("Ord:"), client), "Text3");
+    m_text3 = named(new QLabel(QStringLiteral("Ord:"), client), "Text3");
     m_listGlos = named(new QListWidget(client), "listGlos");
-    auto *text1 = named(new QLabel(QStringLiteral("Ord:"), client), "Text1");
+    m_text1 = named(new QLabel(QStringLiteral("Ord:"), client), "Text1");
     m_txtsv = named(new QLineEdit(client), "txtsv",
                     QStringLiteral("Här skriver du in det ord som du ska översätta."));
-    auto *text2 = named(new QLabel(QStringLiteral("Översättning:"), client), "Text2");
+    m_text2 = named(new QLabel(QStringLiteral("Översättning:"), client), "Text2");
     m_txteng =
         named(new QLineEdit(client), "txteng", QStringLiteral("Här skriver du in översättningen på ordet"));
     auto *cmdNasta = named(new QPushButton(QStringLiteral("Lägg till glosa"), client), "cmdNästa",
                            QStringLiteral("Klicka här för att använda glosan."));
     auto *cmdOva = named(new QPushButton(QStringLiteral("Öva"), client), "cmdOva",
                          QStringLiteral("Klicka här om du vill öva dig på de glosor som du har lagt till."));
-    m_tid = named(new QLabel(QStringLiteral("Label1"), client), "Tid");
+    m_tid = addClock(client, QStringLiteral("Label1"), "Timer");
 
     m_txtsv->setFont(large);
     m_txteng->setFont(large);
-    placeTwips(text3, 360, 120, 375, 240);
+    placeTwips(m_text3, 360, 120, 375, 240);
     placeTwips(m_listGlos, 240, 360, 1335, 2595);
-    placeTwips(text1, 2040, 120, 1935, 375);
+    placeTwips(m_text1, 2040, 120, 1935, 375);
     placeTwips(m_txtsv, 2040, 480, 3615, 495);
-    placeTwips(text2, 2040, 1080, 1695, 375);
+    placeTwips(m_text2, 2040, 1080, 1695, 375);
     placeTwips(m_txteng, 2040, 1440, 3615, 495);
     placeTwips(cmdNasta, 2040, 2400, 1575, 495);
     placeTwips(cmdOva, 4080, 2400, 1575, 495);
@@ -70,8 +67,6 @@ void FrmGlos::buildControls()
     connect(cmdNasta, &QPushButton::clicked, this, &FrmGlos::cmdNästa_Click);
     connect(cmdOva, &QPushButton::clicked, this, &FrmGlos::cmdOva_Click);
     setDefaultButton(cmdNasta);
-
-    connect(startClockTimer("Timer"), &QTimer::timeout, this, &FrmGlos::Timer_Timer);
 }
 
 void FrmGlos::buildMenus()
@@ -96,29 +91,28 @@ void FrmGlos::buildMenus()
 void FrmGlos::Form_Load()
 {
     const AppState &state = m_program.state;
-    m_tid->setVisible(state.showClock == VbTrue);
+    m_tid->setVisible(state.showClock == Bool16True);
 
-    paintBackground(centralWidget(), state.entryBackColor);
-    for (const char *label : {"Text1", "Text2", "Text3", "Tid"})
-        paintBackground(findChild<QLabel *>(QLatin1String(label)), state.entryBackColor);
-    for (QWidget *box : {static_cast<QWidget *>(m_txtsv), static_cast<QWidget *>(m_txteng),
-                         static_cast<QWidget *>(m_listGlos)}) {
+    for (QWidget *surface :
+         std::initializer_list<QWidget *>{centralWidget(), m_text1, m_text2, m_text3, m_tid})
+        paintBackground(surface, state.entryBackColor);
+    for (QWidget *box : std::initializer_list<QWidget *>{m_txtsv, m_txteng, m_listGlos}) {
         paintBackground(box, state.entryBoxBackColor);
         paintText(box, state.entryTextColor);
     }
     setWindowTitle(Caption + captionUserSuffix(state.currentUser));
 }
 
-void FrmGlos::receiveList(const WordList &source, int lastRow)
+void FrmGlos::receiveList(const WordList &list)
 {
-    source.copyTo(m_grd, lastRow);
+    show();
+    raise();
+    activateWindow();
+    m_grd = list;
     m_listGlos->clear();
-    m_listGlos->addItems(source.swedishWords(lastRow));
-}
-
-void FrmGlos::Timer_Timer()
-{
-    m_tid->setText(m_program.clockNow());
+    m_listGlos->addItems(m_grd.swedishWords());
+    m_program.state.wordCount = quint8(m_grd.count());
+    updateClock();
 }
 
 void FrmGlos::cmdNästa_Click()
@@ -143,10 +137,8 @@ void FrmGlos::cmdOva_Click()
         m_program.dialogs().inform(QStringLiteral("Du måste lägga till en glosa"));
         return;
     }
-    FrmOva &practice = m_program.frmOva();
-    practice.show();
-    practice.startPractice(m_grd);
-    close(); // unload: the practice window holds the list until it hands it back
+    m_program.frmOva.get().startPractice(m_grd);
+    unload(); // the practice window holds the list until it hands it back
 }
 
 void FrmGlos::mnuAvlsuta_Click()
@@ -166,7 +158,7 @@ void FrmGlos::mnuAltBort_Click()
 
 void FrmGlos::mnuAltGlos_Click()
 {
-    FrmGlosor &view = m_program.frmglosor();
+    FrmGlosor &view = m_program.frmglosor.get();
     view.showList(m_grd);
     view.show();
     view.raise();

@@ -4,8 +4,6 @@
 #include "platform/form.h"
 
 class Program;
-class QLabel;
-class QLineEdit;
 class QListWidget;
 
 // The main window: pairs are typed here and listed by their Swedish words,
@@ -19,12 +17,12 @@ public:
 
     const WordList &grid() const { return m_grd; }
 
-    // Takes back a list that another window held: the grid gets the source's
-    // row count and its rows 0 to lastRow, the list box the Swedish words of
-    // rows 1 to lastRow.
-    void receiveList(const WordList &source, int lastRow);
+    // The one way a list comes back from another window: shows this window,
+    // takes the list, lists its Swedish words, sets the word count from it and
+    // shows the time.
+    void receiveList(const WordList &list);
 
-    void Timer_Timer();
+    void Form_Load() override;
     void cmdNästa_Click();
     void cmdOva_Click();
     void mnuAvlsuta_Click();
@@ -39,10 +37,12 @@ public:
 private:
     void buildControls();
     void buildMenus();
-    void Form_Load();
 
     Program &m_program;
     WordList m_grd;
+    QLabel *m_text1 = nullptr;
+    QLabel *m_text2 = nullptr;
+    QLabel *m_text3 = nullptr;
     QLineEdit *m_txtsv = nullptr;
     QLineEdit *m_txteng = nullptr;
     QListWidget *m_listGlos = nullptr;

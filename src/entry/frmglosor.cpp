@@ -1,12 +1,14 @@
 #include "entry/frmglosor.h"
 
+#include "app/program.h"
 #include "app/wordlist.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
 
-FrmGlosor::FrmGlosor(Program &)
-    : m_grid(new QTableWidget(0, 2))
+FrmGlosor::FrmGlosor(Program &program)
+    : Form(program.clock())
+    , m_grid(new QTableWidget(0, 2))
 {
     setObjectName(QStringLiteral("frmglosor"));
     setWindowTitle(QStringLiteral("Glosor"));

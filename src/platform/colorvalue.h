@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/appstate.h"
+#include <QtGlobal>
 
 // Colour values as the settings hold them: 0x00BBGGRR is a plain colour with
 // red in the lowest byte, 0x800000NN the desktop's system colour number NN.
+using ColorValue = quint32;
 
 bool isSystemColor(ColorValue value);
 // NN of 0x800000NN.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appstate.h"
+#include "platform/colorvalue.h"
 
 #include <QString>
 
@@ -26,7 +26,6 @@ enum class Answer { Ok, Yes, No };
 struct FileDialogRequest {
     QString title;
     QString filter;              // "text|pattern|text|pattern"
-    bool hideReadOnly = true;    // the read-only check box is never offered
     bool confirmReplace = false; // save: ask before replacing a file
     bool mustExist = false;      // open: the chosen file need not exist
 

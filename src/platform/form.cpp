@@ -1,29 +1,68 @@
 #include "platform/form.h"
 
+#include "platform/clock.h"
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTimer>
 
-Form::Form(QWidget *parent)
+Form::Form(const Clock &clock, QWidget *parent)
     : QMainWindow(parent)
+    , m_clock(clock)
 {
     // Unloading a window discards its controls; the next use loads it afresh.
     setAttribute(Qt::WA_DeleteOnClose);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this)
+            markEnterButton();
+    });
+}
+
+void Form::discard()
+{
+    m_discarding = true;
+    close();
 }
 
 void Form::setDefaultButton(QPushButton *button)
 {
     m_default = button;
-    for (QPushButton *candidate : findChildren<QPushButton *>())
-        candidate->setDefault(candidate == button);
+    markEnterButton();
 }
 
-void Form::setCancelButton(QPushButton *button)
+QPushButton *Form::enterButton() const
 {
-    m_cancel = button;
+    auto *focused = qobject_cast<QPushButton *>(focusWidget());
+    if (focused && focused->isVisible() && focused->isEnabled())
+        return focused;
+    return m_default;
+}
+
+void Form::markEnterButton()
+{
+    QPushButton *target = enterButton();
+    for (QPushButton *candidate : findChildren<QPushButton *>()) {
+        if (candidate->window() == this) // not the buttons of a box shown over this window
+            candidate->setDefault(candidate == target);
+    }
+}
+
+QLabel *Form::addClock(QWidget *parent, const QString &designText, const char *timerName)
+{
+    m_tid = named(new QLabel(designText, parent), "Tid");
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QString::fromUtf8(timerName));
+    connect(timer, &QTimer::timeout, this, &Form::updateClock);
+    timer->start(1000);
+    return m_tid;
+}
+
+void Form::updateClock()
+{
+    if (m_tid)
+        m_tid->setText(clockText(m_clock.now()));
 }
 
 QWidget *Form::createClient(int width, int height)
@@ -34,26 +73,17 @@ QWidget *Form::createClient(int width, int height)
     return client;
 }
 
-QTimer *Form::startClockTimer(const char *name)
-{
-    auto *timer = new QTimer(this);
-    timer->setObjectName(QLatin1String(name));
-    timer->setInterval(1000);
-    timer->start();
-    return timer;
-}
-
 QMenu *Form::addMenu(const QString &text, const char *name)
 {
     QMenu *menu = menuBar()->addMenu(text);
-    menu->setObjectName(QLatin1String(name));
+    menu->setObjectName(QString::fromUtf8(name));
     return menu;
 }
 
 QAction *Form::addMenuItem(QMenu *menu, const QString &text, const char *name)
 {
     QAction *action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(QString::fromUtf8(name));
     return action;
 }
 
@@ -71,7 +101,7 @@ void Form::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
-    QPushButton *target = enter ? m_default.data() : escape ? m_cancel.data() : nullptr;
+    QPushButton *target = enter ? enterButton() : escape ? m_cancel.data() : nullptr;
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         if (target && target->isVisible() && target->isEnabled()) {
             target->click();
@@ -84,8 +114,14 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    emit closing();
-    QMainWindow::closeEvent(event);
+    if (!m_discarding && !mayUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!m_discarding)
+        Form_Unload();
+    emit unloaded();
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appstate.h"
+#include "platform/colorvalue.h"
 
 #include <QColor>
 #include <QPalette>

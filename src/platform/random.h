@@ -10,11 +10,15 @@ public:
     virtual int below(int bound) = 0;
 };
 
-// A generator seeded once per run.
+// A generator seeded once per run, from the system or with a given seed.
 class SystemRandom final : public RandomSource {
 public:
     SystemRandom()
         : m_generator(QRandomGenerator::securelySeeded())
+    {
+    }
+    explicit SystemRandom(quint32 seed)
+        : m_generator(seed)
     {
     }
     int below(int bound) override { return bound > 0 ? int(m_generator.bounded(bound)) : 0; }

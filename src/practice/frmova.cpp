@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,14 +19,14 @@ QFont sized(QFont font, qreal points)
 } // namespace
 
 FrmOva::FrmOva(Program &program)
-    : m_program(program)
+    : Form(program.clock())
+    , m_program(program)
     , m_engine(program.state, program.practice, m_grd, program.random())
 {
     setObjectName(QStringLiteral("frmOva"));
     setWindowTitle(QStringLiteral("Glosövning"));
     buildControls();
     buildMenus();
-    Form_Load();
 }
 
 void FrmOva::buildControls()
@@ -54,7 +53,7 @@ void FrmOva::buildControls()
     auto *cheat = named(new QPushButton(QStringLiteral("Fusk"), client), "CmdFusk");
     auto *back = named(new QPushButton(QStringLiteral("Tillbaka"), client), "cmdmeny",
                        QStringLiteral("Tryck här för att komma tillbaka till startfönstret"));
-    m_tid = named(new QLabel(QStringLiteral("Tid"), client), "Tid");
+    m_tid = addClock(client, QStringLiteral("Tid"), "Timer1");
 
     placeTwips(m_text1, 240, 120, 3000, 480);
     placeTwips(m_fr, 240, 600, 6000, 900);
@@ -81,8 +80,6 @@ void FrmOva::buildControls()
     connect(hint, &QPushButton::clicked, this, &FrmOva::Command1_Click);
     connect(cheat, &QPushButton::clicked, this, &FrmOva::CmdFusk_Click);
     connect(back, &QPushButton::clicked, this, &FrmOva::cmdmeny_Click);
-
-    connect(startClockTimer("Timer1"), &QTimer::timeout, this, &FrmOva::Timer1_Timer);
 }
 
 void FrmOva::buildMenus()
@@ -98,21 +95,30 @@ void FrmOva::buildMenus()
 void FrmOva::Form_Load()
 {
     const AppState &state = m_program.state;
-    m_tid->setVisible(state.showClock == VbTrue);
-    Timer1_Timer();
-    for (QWidget *widget : {centralWidget(), static_cast<QWidget *>(m_text1), static_cast<QWidget *>(m_frsv),
-                            static_cast<QWidget *>(m_tid), static_cast<QWidget *>(m_fr)})
-        paintBackground(widget, state.practiceBackColor);
+    m_tid->setVisible(isTrue16(state.showClock));
+    updateClock();
+    for (QWidget *surface : std::initializer_list<QWidget *>{centralWidget(), m_text1, m_frsv, m_tid, m_fr})
+        paintBackground(surface, state.practiceBackColor);
     paintBackground(m_txteng, state.practiceBoxBackColor);
     paintText(m_txteng, state.practiceTextColor);
 }
 
 void FrmOva::startPractice(const WordList &list)
 {
+    show();
     list.copyTo(m_grd, m_program.state.wordCount);
     m_engine.start();
     showEngine();
-    Timer1_Timer();
+    updateClock();
+}
+
+void FrmOva::resumePractice(const WordList &list)
+{
+    show();
+    m_grd = list;
+    m_engine.resume();
+    showEngine();
+    updateClock();
 }
 
 void FrmOva::showEngine()
@@ -122,18 +128,35 @@ void FrmOva::showEngine()
     m_frsv->setText(display.word);
     paintBackground(m_frsv, display.wordBack);
 
-    using Phase = PracticeEngine::Phase;
-    m_cmdKlar->setVisible(display.phase == Phase::Asking);
-    m_cmdforsok->setVisible(display.phase == Phase::AnsweredWrong);
-    m_cmdny->setVisible(display.phase == Phase::AnsweredRight);
-    setDefaultButton(display.phase == Phase::Asking          ? m_cmdKlar
-                     : display.phase == Phase::AnsweredWrong ? m_cmdforsok
-                                                             : m_cmdny);
-}
-
-void FrmOva::Timer1_Timer()
-{
-    m_tid->setText(m_program.clockNow());
+    // The three step buttons share one place; at most one is on show. When
+    // practice is over none is, so nothing invites a step that cannot come.
+    QPushButton *step = nullptr;
+    switch (display.phase) {
+    case PracticeEngine::Phase::Asking:
+        step = m_cmdKlar;
+        break;
+    case PracticeEngine::Phase::AnsweredWrong:
+        step = m_cmdforsok;
+        break;
+    case PracticeEngine::Phase::AnsweredRight:
+        step = m_cmdny;
+        break;
+    case PracticeEngine::Phase::Finished:
+        break;
+    }
+    const QList<QPushButton *> steps{m_cmdKlar, m_cmdforsok, m_cmdny};
+    const bool stepHadFocus = steps.contains(focusWidget());
+    if (step)
+        step->show();
+    for (QPushButton *button : steps) {
+        if (button != step)
+            button->hide();
+    }
+    setDefaultButton(step);
+    // A step button pressed with the mouse hands the focus to the next one,
+    // so that Enter goes on with the drill.
+    if (stepHadFocus && step)
+        step->setFocus();
 }
 
 void FrmOva::cmdKlar_Click()
@@ -178,12 +201,9 @@ void FrmOva::CmdFusk_Click()
 
 void FrmOva::cmdmeny_Click()
 {
-    FrmGlos &main = m_program.frmglos();
-    main.show();
-    main.receiveList(m_grd, m_program.state.wordCount);
-    main.Timer_Timer();
+    m_program.frmglos.get().receiveList(m_grd);
     m_program.dialogs().inform(PracticeEngine::summaryText(m_program.practice));
-    close(); // unload; the counts live on in the program
+    unload(); // the counts live on in the program
 }
 
 void FrmOva::mnuAltSe_Click()

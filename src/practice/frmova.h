@@ -18,11 +18,16 @@ class FrmOva final : public Form {
 public:
     explicit FrmOva(Program &program);
 
-    // The main window's practice button: takes the list (rows 0 to the word
-    // count) and asks the first question.
+    // The main window's practice button: shows this window, takes the list
+    // (rows 0 to the word count) and asks the first question.
     void startPractice(const WordList &list);
+    // Back from the options window: shows this window, takes the list and asks
+    // the question that was being asked, in the direction now in force; the
+    // counts and hints go on.
+    void resumePractice(const WordList &list);
+    const WordList &grid() const { return m_grd; }
 
-    void Timer1_Timer();
+    void Form_Load() override;
     void cmdKlar_Click();
     void cmdforsok_Click();
     void cmdny_Click();
@@ -35,7 +40,6 @@ public:
 private:
     void buildControls();
     void buildMenus();
-    void Form_Load();
     void showEngine(); // puts the engine's labels and step button on screen
 
     Program &m_program;

@@ -61,6 +61,13 @@ void PracticeEngine::start()
     showQuestion();
 }
 
+void PracticeEngine::resume()
+{
+    if (m_state.questionIndex < 1 || m_state.questionIndex > wordCount())
+        m_state.questionIndex = 1;
+    showQuestion();
+}
+
 PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
 {
     if (answer != expectedAnswer()) {
@@ -78,8 +85,10 @@ PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
             swapDirection();
         // Endless practice needs nothing more here: the next advance begins
         // the next pass, so the row stays a real word until then.
-        if (m_state.endlessPractice == VbFalse)
+        if (m_state.endlessPractice == Bool16False) {
+            m_display.phase = Phase::Finished;
             return Outcome::PracticeOver;
+        }
     }
     if (m_state.directionMode == RandomDirection)
         drawDirection();

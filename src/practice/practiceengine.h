@@ -15,8 +15,8 @@
 class PracticeEngine {
 public:
     // Which step button the window shows (and makes the default one):
-    // "Klar", "Försök igen" or "Nästa".
-    enum class Phase { Asking, AnsweredWrong, AnsweredRight };
+    // "Klar", "Försök igen" or "Nästa"; none once a single pass is over.
+    enum class Phase { Asking, AnsweredWrong, AnsweredRight, Finished };
     enum class Outcome { Wrong, Right, PracticeOver };
 
     // The prompt label, the word label with its background, and the phase.
@@ -39,6 +39,9 @@ public:
 
     // A new practice started from the main window; the grid holds its copy.
     void start();
+    // Asks the current question again on a fresh copy of the list, as after a
+    // trip through the options window; counts, hints and the pass go on.
+    void resume();
     Outcome checkAnswer(const QString &answer);
     void retryQuestion();
     void nextQuestion();
@@ -47,13 +50,13 @@ public:
     Message revealAnswer();
 
     const Display &display() const { return m_display; }
-    QString expectedAnswer() const;
 
     static QString summaryText(const PracticeState &practice);
     static Message allUsedMessage();
     static int hintLimit(int length);
 
 private:
+    QString expectedAnswer() const;
     void advanceQuestion();
     void swapDirection();
     void showQuestion();

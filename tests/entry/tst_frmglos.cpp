@@ -7,69 +7,33 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
-#include <QTimer>
 
 class TestFrmGlos : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { t = std::make_unique<TestProgram>(); }
     void cleanup();
     void enterOrButtonAddsThePair();
     void emptyBoxIsRefusedAndKeepsTheTexts();
     void fullListRefusesTheNextPair();
     void messagesOfTheCommands_data();
     void messagesOfTheCommands();
-    void clockTicksEvenWhenHidden();
     void captionNamesTheUserOnce_data();
     void captionNamesTheUserOnce();
     void viewShowsThePairsAndExitEnds();
 
 private:
-    FrmGlos &main();
-    QStringList listed();
-    void addPair(const QString &swedish, const QString &english);
+    FrmGlos &main() { return t->main(); }
+    void addPair(const QString &swedish, const QString &english) { t->addPairs({{swedish, english}}); }
+    QStringList listed() { return t->listed(); }
     std::unique_ptr<TestProgram> t;
 };
-
-void TestFrmGlos::init()
-{
-    t = std::make_unique<TestProgram>();
-    t->startState();
-}
 
 void TestFrmGlos::cleanup()
 {
     VERIFY_NO_PENDING_DIALOGS(t->dialogs);
     t.reset();
-}
-
-FrmGlos &TestFrmGlos::main()
-{
-    FrmGlos &window = t->program.frmglos();
-    if (!window.isVisible()) {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qWarning("main window did not become active");
-    }
-    return window;
-}
-
-QStringList TestFrmGlos::listed()
-{
-    auto *list = child<QListWidget>(&main(), "listGlos");
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-void TestFrmGlos::addPair(const QString &swedish, const QString &english)
-{
-    typeText(child<QLineEdit>(&main(), "txtsv"), swedish);
-    typeText(child<QLineEdit>(&main(), "txteng"), english);
-    QTest::mouseClick(child<QPushButton>(&main(), "cmdNästa"), Qt::LeftButton);
 }
 
 void TestFrmGlos::enterOrButtonAddsThePair()
@@ -94,6 +58,17 @@ void TestFrmGlos::enterOrButtonAddsThePair()
     QCOMPARE(grid.cell(2, 2), QStringLiteral("2"));
     QCOMPARE(txtsv->text() + txteng->text(), QString());
     QVERIFY(txtsv->hasFocus());
+
+    typeText(txtsv, QStringLiteral("katt"));
+    txteng->setFocus();
+    txtsv->setFocus(); // back in the box, typing replaces what it holds
+    QCOMPARE(txtsv->selectedText(), QStringLiteral("katt"));
+
+    const QString pasted(40000, u'x'); // far beyond a text box's usual limit, and kept whole
+    txtsv->insert(pasted);
+    typeText(txteng, QStringLiteral("x"));
+    pressEnter(txteng);
+    QCOMPARE(main().grid().cell(4, 0), pasted);
 }
 
 void TestFrmGlos::emptyBoxIsRefusedAndKeepsTheTexts()
@@ -171,12 +146,12 @@ void TestFrmGlos::messagesOfTheCommands()
         child<QListWidget>(&main(), "listGlos")->clear();
     t->program.state.currentUser = quint8(user);
     for (Answer answer : answers)
-        t->dialogs.answer(answer);
+        t->dialogs.answerYesNo(answer);
 
-    if (auto *button = main().findChild<QPushButton *>(command))
-        QTest::mouseClick(button, Qt::LeftButton);
+    if (main().findChild<QPushButton *>(command))
+        TestProgram::click(&main(), qPrintable(command));
     else
-        child<QAction>(&main(), command)->trigger();
+        TestProgram::trigger(&main(), qPrintable(command));
 
     QCOMPARE(t->dialogs.takeMessages(), messages);
     QVERIFY(main().isVisible());
@@ -184,23 +159,6 @@ void TestFrmGlos::messagesOfTheCommands()
     QCOMPARE(main().grid().count(), pairsLeft);
     if (!emptyListBox)
         QCOMPARE(listed().size(), pairsLeft);
-    if (pairs > 0 && pairsLeft == 0) { // cleared: every cell empty, numbering starts again
-        QCOMPARE(main().grid().cell(0, 0), QString());
-        addPair(QStringLiteral("katt"), QStringLiteral("cat"));
-        QCOMPARE(main().grid().cell(1, 2), QStringLiteral("1"));
-    }
-}
-
-void TestFrmGlos::clockTicksEvenWhenHidden()
-{
-    t->program.state.showClock = VbFalse;
-    auto *tid = child<QLabel>(&main(), "Tid");
-    QVERIFY(!tid->isVisible());
-    QCOMPARE(tid->text(), QStringLiteral("Label1"));
-    QVERIFY(child<QTimer>(&main(), "Timer")->isActive());
-    t->clock.time = QTime(23, 59, 58);
-    main().Timer_Timer();
-    QCOMPARE(tid->text(), QStringLiteral("Klockan är 23:59:58"));
 }
 
 void TestFrmGlos::captionNamesTheUserOnce_data()
@@ -219,7 +177,7 @@ void TestFrmGlos::captionNamesTheUserOnce()
     QFETCH(QString, caption);
     t->program.state.currentUser = quint8(user);
     QCOMPARE(main().windowTitle(), caption);
-    main().close(); // loaded again, the caption starts from its design
+    main().unload(); // loaded again, the caption starts from its design
     TestProgram::flushDeletes();
     QCOMPARE(main().windowTitle(), caption);
 }
@@ -228,16 +186,16 @@ void TestFrmGlos::viewShowsThePairsAndExitEnds()
 {
     addPair(QStringLiteral("hus"), QStringLiteral("house"));
     addPair(QStringLiteral("öga"), QStringLiteral("eye"));
-    child<QAction>(&main(), "mnuAltGlos")->trigger();
-    FrmGlosor *view = t->program.loadedGlosor();
+    TestProgram::trigger(&main(), "mnuAltGlos");
+    FrmGlosor *view = t->program.frmglosor.loaded();
     QVERIFY(view && view->isVisible());
     auto *grid = child<QTableWidget>(view, "MSFlexGrid1");
     QCOMPARE(grid->rowCount(), 2);
     QCOMPARE(grid->item(1, 0)->text() + grid->item(1, 1)->text(), QStringLiteral("ögaeye"));
 
-    child<QAction>(&main(), "mnuAvlsuta")->trigger();
+    TestProgram::trigger(&main(), "mnuAvlsuta");
     QCOMPARE(t->quitCalls, 1);
-    QVERIFY(!t->program.loadedGlos() && !t->program.loadedGlosor());
+    QVERIFY(!t->program.frmglos.loaded() && !t->program.frmglosor.loaded());
 }
 
 QTEST_MAIN(TestFrmGlos)

@@ -66,5 +66,5 @@ void FixedPathsTest::environmentGivesTheDataDirectories()
     QCOMPARE(dirs("data", "share:/a:x"), home + "/a");
 }
 
-QTEST_MAIN(FixedPathsTest)
+QTEST_GUILESS_MAIN(FixedPathsTest)
 #include "tst_fixedpaths.moc"

@@ -1,45 +1,109 @@
 #include "platform/form.h"
 #include "platform/widgetdialogs.h"
+#include "support/fakes.h"
 
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+// A window that records its unload routine and may refuse to close.
+class RecordingForm final : public Form {
+public:
+    explicit RecordingForm(const Clock &clock)
+        : Form(clock)
+    {
+    }
+    bool refuse = false;
+    QStringList *log = nullptr;
+
+protected:
+    bool mayUnload() override { return !refuse; }
+    void Form_Unload() override { *log << QStringLiteral("unload"); }
+};
+} // namespace
 
 class TestForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void keysPressTheButtonsAndFocusSelectsAll();
+    void enterPressesTheFocusedButtonElseTheDefault();
+    void closeRunsUnloadOnlyWhenAccepted();
+    void clockTicksEvenWhenHidden();
     void nameFiltersForTheFileDialog();
+
+private:
+    FakeClock clock;
 };
 
-void TestForm::keysPressTheButtonsAndFocusSelectsAll()
+void TestForm::enterPressesTheFocusedButtonElseTheDefault()
 {
-    Form form; // OK is the default button, after Avbryt was
-    auto *box = new QLineEdit("gammal text", &form);
-    auto *ok = new QPushButton("OK", &form), *cancel = new QPushButton("Avbryt", &form);
+    Form form(clock);
+    auto *box = new QLineEdit(QStringLiteral("gammal text"), &form);
+    auto *ok = new QPushButton(QStringLiteral("OK"), &form);
+    auto *cancel = new QPushButton(QStringLiteral("Avbryt"), &form);
+    auto *other = new QPushButton(QStringLiteral("Annan"), &form);
     QString clicked;
-    for (QPushButton *button : {ok, cancel})
-        QObject::connect(button, &QPushButton::clicked, [&clicked, button] { clicked += button->text(); });
+    for (QPushButton *button : {ok, cancel, other})
+        connect(button, &QPushButton::clicked, [&clicked, button] { clicked += button->text() + u' '; });
     form.setDefaultButton(cancel);
     form.setDefaultButton(ok);
     form.setCancelButton(cancel);
-    QVERIFY(ok->isDefault() && !cancel->isDefault());
     selectAllOnFocus(box);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    cancel->setFocus();
+    other->setFocus();
+    QVERIFY(other->isDefault() && !ok->isDefault()); // the focused button takes Enter
+    QTest::keyClick(other, Qt::Key_Return);
     box->setFocus(); // not by Tab, which selects all by itself
-    QCOMPARE(box->selectedText(), "gammal text");
+    QCOMPARE(box->selectedText(), QStringLiteral("gammal text"));
+    QVERIFY(ok->isDefault() && !other->isDefault() && !cancel->isDefault());
 
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(clicked, "OK");
     QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(clicked, "OKOK");
     QTest::keyClick(box, Qt::Key_Escape);
-    QCOMPARE(clicked, "OKOKAvbryt");
     ok->hide(); // a hidden default button is not pressed
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(clicked, "OKOKAvbryt");
+    QCOMPARE(clicked, QStringLiteral("Annan OK OK Avbryt "));
+}
+
+void TestForm::closeRunsUnloadOnlyWhenAccepted()
+{
+    QStringList log;
+    auto *form = new RecordingForm(clock);
+    form->log = &log;
+    connect(form, &Form::unloaded, [&log] { log << QStringLiteral("unloaded"); });
+    QPointer<Form> alive(form);
+    form->show();
+    form->refuse = true;
+    QVERIFY(!form->unload());
+    QCOMPARE(log, QStringList());
+    form->refuse = false;
+    QVERIFY(form->unload());
+    QCOMPARE(log, (QStringList{"unload", "unloaded"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!alive); // unloading discards the controls
+
+    form = new RecordingForm(clock); // the exit menus skip the unload routine, refusal or not
+    form->log = &log;
+    form->refuse = true;
+    form->discard();
+    QCOMPARE(log, (QStringList{"unload", "unloaded"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestForm::clockTicksEvenWhenHidden()
+{
+    Form form(clock);
+    QLabel *tid = form.addClock(&form, QStringLiteral("Label1"), "Timer1");
+    QCOMPARE(tid->objectName() + tid->text(), QStringLiteral("TidLabel1"));
+    auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer && timer->isActive() && timer->interval() == 1000);
+    tid->hide();
+    clock.time = QTime(23, 59, 58);
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+    QCOMPARE(tid->text(), QStringLiteral("Klockan är 23:59:58"));
 }
 
 void TestForm::nameFiltersForTheFileDialog()

@@ -46,5 +46,5 @@ void TextCodecTest::utf8FilesAndCharactersWithoutAByte()
     QVERIFY(!ok);
 }
 
-QTEST_MAIN(TextCodecTest)
+QTEST_GUILESS_MAIN(TextCodecTest)
 #include "tst_textcodec.moc"

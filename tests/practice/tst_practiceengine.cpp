@@ -108,7 +108,7 @@ private slots:
         rig.state.directionMode = quint8(mode);
         rig.state.currentDirection = (mode == 2 || mode == 3) ? 1 : 0; // as the options window sets it
         rig.state.practiceOrder = QByteArray(QTest::currentDataTag()).startsWith("random") ? 1 : 0;
-        rig.state.endlessPractice = expected.endsWith(u"end") ? VbFalse : VbTrue;
+        rig.state.endlessPractice = expected.endsWith(u"end") ? Bool16False : Bool16True;
         for (int value : script)
             rig.random.push({value});
         rig.engine.start();
@@ -117,10 +117,10 @@ private slots:
 
     void randomPassesAskEachWordOnceAndNotTheLastOneFirst()
     {
-        SystemRandom random;
+        SystemRandom random(20261206);
         Rig rig(5, {}, &random);
         rig.state.practiceOrder = 1;
-        rig.state.endlessPractice = VbTrue;
+        rig.state.endlessPractice = Bool16True;
         rig.engine.start();
         QStringList shown{u"none"_s};
         for (int pass = 0; pass < 40; ++pass) {
@@ -200,5 +200,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPracticeEngine)
+QTEST_GUILESS_MAIN(TestPracticeEngine)
 #include "tst_practiceengine.moc"

@@ -3,9 +3,11 @@
 Answer ScriptedDialogs::message(const Message &message)
 {
     m_messages.append(message);
-    if (!m_answers.isEmpty())
-        return m_answers.dequeue();
-    return message.buttons == Message::Buttons::YesNo ? Answer::No : Answer::Ok;
+    if (whileShown)
+        whileShown(message);
+    if (message.buttons == Message::Buttons::Ok)
+        return Answer::Ok;
+    return m_yesNo.isEmpty() ? Answer::No : m_yesNo.dequeue();
 }
 
 std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest &request)
@@ -35,8 +37,8 @@ QString ScriptedDialogs::pendingReport() const
         report << QStringLiteral("%1 unchecked file dialog(s)").arg(m_fileRequests.size());
     if (!m_colorRequests.isEmpty())
         report << QStringLiteral("%1 unchecked colour dialog(s)").arg(m_colorRequests.size());
-    if (!m_answers.isEmpty())
-        report << QStringLiteral("%1 unused answer(s): a message did not come").arg(m_answers.size());
+    if (!m_yesNo.isEmpty())
+        report << QStringLiteral("%1 unused answer(s): a question did not come").arg(m_yesNo.size());
     if (!m_paths.isEmpty() || !m_colors.isEmpty())
         report << QStringLiteral("unused dialog answers: a dialog did not come");
     return report.join(u'\n');

@@ -8,10 +8,12 @@
 #include <QQueue>
 #include <QTest>
 
+#include <functional>
+
 // Records every modal element the program shows and answers each from a
 // queue. A test takes the recorded messages and compares them; whatever is
 // left over (a message nobody took, an answer nobody used) is reported by
-// verifyNothingPending(), which fixtures call in cleanup().
+// pendingReport(), which fixtures check in cleanup().
 class ScriptedDialogs final : public Dialogs {
 public:
     Answer message(const Message &message) override;
@@ -19,12 +21,16 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest &request) override;
     std::optional<ColorValue> chooseColor(const ColorRequest &request) override;
 
-    // Answers, used in order by the next calls of their kind. A message with
-    // no queued answer gets Ok (or No for a Yes/No box); a file or colour
-    // dialog with no queued answer is cancelled.
-    void answer(Answer answer) { m_answers.enqueue(answer); }
+    // Answers, used in order by the next boxes or dialogs of their kind. A
+    // Yes/No box with no queued answer gets No; OK boxes need no answer and
+    // never take one meant for a question; a file or colour dialog with no
+    // queued answer is cancelled.
+    void answerYesNo(Answer answer) { m_yesNo.enqueue(answer); }
     void choosePath(const std::optional<QString> &path) { m_paths.enqueue(path); }
     void chooseColor(const std::optional<ColorValue> &color) { m_colors.enqueue(color); }
+
+    // Runs while each message is on show, to look at the windows behind it.
+    std::function<void(const Message &)> whileShown;
 
     QList<Message> takeMessages() { return std::exchange(m_messages, {}); }
     QList<FileDialogRequest> takeFileRequests() { return std::exchange(m_fileRequests, {}); }
@@ -37,7 +43,7 @@ private:
     QList<Message> m_messages;
     QList<FileDialogRequest> m_fileRequests;
     QList<ColorRequest> m_colorRequests;
-    QQueue<Answer> m_answers;
+    QQueue<Answer> m_yesNo;
     QQueue<std::optional<QString>> m_paths;
     QQueue<std::optional<ColorValue>> m_colors;
 };
@@ -66,3 +72,8 @@ private:
 // How a message reads in a failing comparison.
 QString describe(const Message &message);
 char *toString(const Message &message);
+
+// Fails the calling test when a message was shown that the test did not check,
+// or a scripted answer was never asked for.
+#define VERIFY_NO_PENDING_DIALOGS(dialogs)                                                                   \
+    QVERIFY2((dialogs).pendingReport().isEmpty(), qPrintable((dialogs).pendingReport()))
