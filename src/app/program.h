@@ -15,6 +15,7 @@ class FrmSplash;
 class FrmGlos;
 class FrmGlosor;
 class FrmOva;
+class FrmSpara;
 
 // What the program takes from the desktop; tests hand in fakes.
 struct Services {
@@ -59,4 +60,5 @@ public:
     FormSlot<FrmGlos> frmglos{*this, m_forms};
     FormSlot<FrmGlosor> frmglosor{*this, m_forms};
     FormSlot<FrmOva> frmOva{*this, m_forms};
+    FormSlot<FrmSpara> frmspara{*this, m_forms};
 };

@@ -32,14 +32,18 @@ QString number(int value)
 
 FileDialogRequest openDialogRequest()
 {
-    return {QStringLiteral("Ladda glosor"), QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*"),
-            true, false, false};
+    return {.title = QStringLiteral("Ladda glosor"),
+            .filter = QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*"),
+            .confirmReplace = false,
+            .mustExist = false};
 }
 
 FileDialogRequest saveDialogRequest()
 {
-    return {QStringLiteral("Spara glosor"), QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer|*.*"), true,
-            true, false};
+    return {.title = QStringLiteral("Spara glosor"),
+            .filter = QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer|*.*"),
+            .confirmReplace = true,
+            .mustExist = false};
 }
 
 QString fixedOpenPath(quint8 user)

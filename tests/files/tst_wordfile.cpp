@@ -44,8 +44,6 @@ private slots:
     void listsTheFormatCannotHold();
     void damagedFiles_data();
     void damagedFiles();
-    void walkAsksAtMissingWordsAndStopsOnNo_data();
-    void walkAsksAtMissingWordsAndStopsOnNo();
 };
 
 void WordFileTest::roundTrip_data()
@@ -54,7 +52,6 @@ void WordFileTest::roundTrip_data()
     QTest::newRow("empty list") << QList<WordPair>{};
     for (int count : {1, 2, 10, 127}) {
         QTest::addRow("%d pairs, longest words", count) << pairsOf(count, WordFile::maxWordBytes(count));
-        QTest::addRow("%d pairs, one-letter words", count) << pairsOf(count, 1);
     }
     QTest::newRow("å ä ö, 3 pairs") << pairsOf(3, 5, QStringLiteral("åäöÅÄÖ"));
     QTest::newRow("€ and controls") << QList<WordPair>{{QStringLiteral("€"), QStringLiteral("\u0081")},
@@ -190,42 +187,6 @@ void WordFileTest::damagedFiles()
     const WordFileContent content = readWordFile(bytes);
     QCOMPARE(render(content), expected);
     QCOMPARE(content.pairCount(), pairs);
-}
-
-void WordFileTest::walkAsksAtMissingWordsAndStopsOnNo_data()
-{
-    QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<QList<int>>("asked");
-    QTest::addColumn<QString>("placed");
-    QTest::addColumn<bool>("completed");
-    QTest::newRow("Yes, Yes") << QList<bool>{true, true} << QList<int>{3, 6} << "1a 2b 3 4d 5e 6" << true;
-    QTest::newRow("Yes, No") << QList<bool>{true, false} << QList<int>{3, 6} << "1a 2b 3 4d 5e" << false;
-    QTest::newRow("No") << QList<bool>{false} << QList<int>{3} << "1a 2b" << false;
-}
-
-void WordFileTest::walkAsksAtMissingWordsAndStopsOnNo()
-{
-    QFETCH(QList<bool>, answers);
-    QFETCH(QList<int>, asked);
-    QFETCH(QString, placed);
-    QFETCH(bool, completed);
-    // Words 3 and 6 of three pairs are missing.
-    const WordFileContent content = readWordFile(QByteArray::fromHex("07000000000000"
-                                                                     "0100610000000001006200000000"
-                                                                     "0000000000000001006400000000"
-                                                                     "0100650000000000"));
-    QList<int> questions;
-    QStringList places;
-    const bool done = walkWords(
-        content,
-        [&](int k) {
-            questions.append(k);
-            return answers.value(questions.size() - 1);
-        },
-        [&](int k, const QString &word) { places.append(QString::number(k) + word); });
-    QCOMPARE(questions, asked);
-    QCOMPARE(places.join(u' '), placed);
-    QCOMPARE(done, completed);
 }
 
 QTEST_GUILESS_MAIN(WordFileTest)
