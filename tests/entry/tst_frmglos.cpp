@@ -113,8 +113,10 @@ void TestFrmGlos::messagesOfTheCommands_data()
                  "Rensa glosor");
     const Message dataFel =
         yesNoBox("Vill du verkligen spara?\r\nDet kanske inte finns några glosor att spara", "Data fel");
-    const Message noCount{"Fel vid öppning av fil.\r\nInformationen om antal glosor var felaktig", {},
-                          Message::Buttons::Ok, Message::Icon::Critical};
+    const Message noCount{"Fel vid öppning av fil.\r\nInformationen om antal glosor var felaktig",
+                          {},
+                          Message::Buttons::Ok,
+                          Message::Icon::Critical};
     using Msgs = QList<Message>;
     using Answers = QList<Answer>;
     // clang-format off
