@@ -18,6 +18,7 @@ class FrmGlos;
 class FrmGlosor;
 class FrmOva;
 class FrmBort;
+class FrmSpara;
 
 // What the program takes from the desktop; tests hand in fakes.
 struct Services {
@@ -65,4 +66,5 @@ public:
     FormSlot<FrmOva> frmOva{*this, m_forms};
     FormSlot<FrmAlt> frmAlt{*this, m_forms};
     FormSlot<FrmBort> frmBort{*this, m_forms};
+    FormSlot<FrmSpara> frmspara{*this, m_forms};
 };

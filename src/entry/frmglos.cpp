@@ -2,7 +2,9 @@
 
 #include "app/program.h"
 #include "edit/frmbort.h"
+#include "entry/appendfromfile.h"
 #include "entry/frmglosor.h"
+#include "files/frmspara.h"
 #include "options/access.h"
 #include "options/frmalt.h"
 #include "platform/palettecolor.h"
@@ -193,7 +195,8 @@ void FrmGlos::mnuAltOpenSave_Click()
             return;
         }
         state.fileDialogMode = 1;
-        return; // the save window takes over from here once it exists
+        runSaveOpenWindow();
+        return;
     }
     if (state.wordCount != 0) {
         const QString question = joinLines(QStringLiteral("Vill du verkligen spara?"),
@@ -212,14 +215,23 @@ void FrmGlos::mnuAltOpen_Click()
         return;
     }
     m_program.state.fileDialogMode = 0;
-    // The open window takes over from here once it exists.
+    runSaveOpenWindow();
+}
+
+void FrmGlos::runSaveOpenWindow()
+{
+    // Its load does the work; it goes again at once.
+    m_program.frmspara.get();
+    m_program.frmspara.unload();
 }
 
 void FrmGlos::mnuAltLaggtill_Click()
 {
     if (!mayAppendFromFile(m_program.state.currentUser))
         return;
-    // Appending from a word file takes over from here once it exists.
+    const auto listed = [this](const QString &swedish) { m_listGlos->addItem(swedish); };
+    if (appendFromWordFile(m_program.dialogs(), m_grd, listed))
+        m_program.state.wordCount = quint8(m_grd.count());
 }
 
 void FrmGlos::mnuAltutse_Click()

@@ -39,6 +39,7 @@ public:
 private:
     void buildControls();
     void buildMenus();
+    void runSaveOpenWindow();
 
     Program &m_program;
     WordList m_grd;

@@ -113,6 +113,10 @@ void TestFrmGlos::messagesOfTheCommands_data()
                  "Rensa glosor");
     const Message dataFel =
         yesNoBox("Vill du verkligen spara?\r\nDet kanske inte finns några glosor att spara", "Data fel");
+    const Message noCount{"Fel vid öppning av fil.\r\nInformationen om antal glosor var felaktig",
+                          {},
+                          Message::Buttons::Ok,
+                          Message::Icon::Critical};
     using Msgs = QList<Message>;
     using Answers = QList<Answer>;
     // clang-format off
@@ -125,7 +129,7 @@ void TestFrmGlos::messagesOfTheCommands_data()
     QTest::newRow("save, user 4") << 1 << 4 << false << "mnuAltOpenSave" << Answers{} << Msgs{okBox(other)} << 1;
     QTest::newRow("open, standard user") << 1 << 0 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(standard, denied)} << 1;
     QTest::newRow("open, user 5") << 1 << 5 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(other, denied)} << 1;
-    QTest::newRow("open, user 3") << 1 << 3 << false << "mnuAltOpen" << Answers{} << Msgs{} << 1;
+    QTest::newRow("open, user 3, no file yet") << 1 << 3 << false << "mnuAltOpen" << Answers{} << Msgs{noCount} << 1;
     QTest::newRow("clear all, No") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::No} << Msgs{clear} << 2;
     QTest::newRow("clear all, Yes") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::Yes} << Msgs{clear} << 0;
     // clang-format on

@@ -1,0 +1,107 @@
+#include "files/wordfile.h"
+
+#include "platform/textcodec.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using namespace WordFile;
+
+// Word k of the record that starts at start in a file of record length n:
+// only the bytes that are there, never past the record or the file.
+std::optional<QString> readRecord(const QByteArray &bytes, qsizetype start, int n)
+{
+    if (start + LengthSize > bytes.size())
+        return std::nullopt; // the length itself lies beyond the end
+    const quint16 length = qFromLittleEndian<quint16>(bytes.constData() + start);
+    const qsizetype textStart = start + LengthSize;
+    const qsizetype room = std::min<qsizetype>(n - LengthSize, bytes.size() - textStart);
+    const qsizetype taken = std::min<qsizetype>(length, room);
+    if (taken <= 0)
+        return std::nullopt; // a word with no bytes is as missing as a length of 0
+    return decodeWindows1252(bytes.mid(textStart, taken));
+}
+
+// The words of pairs in file order, each in Windows-1252, or the first
+// rule they break.
+std::optional<WriteProblem> encodeWords(const QList<WordPair> &pairs, QList<QByteArray> &encoded)
+{
+    using Kind = WriteProblem::Kind;
+    const int pairCount = int(pairs.size());
+    if (pairCount > MaxPairs)
+        return WriteProblem{Kind::TooManyPairs, MaxPairs, 0, {}};
+
+    const int longest = maxWordBytes(pairCount);
+    int k = 0;
+    for (const WordPair &pair : pairs) {
+        for (const QString &word : {pair.swedish, pair.english}) {
+            ++k;
+            bool representable = false;
+            QByteArray bytes = encodeWindows1252(word, &representable);
+            if (word.isEmpty())
+                return WriteProblem{Kind::EmptyWord, 0, k, word};
+            if (!representable)
+                return WriteProblem{Kind::NotWindows1252, 0, k, word};
+            if (bytes.size() > longest)
+                return WriteProblem{Kind::WordTooLong, longest, k, word};
+            encoded.append(std::move(bytes));
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+WordFileContent readWordFile(const QByteArray &bytes)
+{
+    WordFileContent content;
+    if (bytes.isEmpty())
+        return content;
+    const int n = uchar(bytes[0]);
+    content.header = quint8(n);
+    for (int r = 2; r <= n; ++r)
+        content.words.append(readRecord(bytes, qsizetype(r - 1) * n, n));
+    return content;
+}
+
+bool walkWords(const WordFileContent &content, const std::function<bool(int k)> &keepMissing,
+               const std::function<void(int k, const QString &word)> &place)
+{
+    int k = 0;
+    for (const std::optional<QString> &word : content.words) {
+        ++k;
+        if (!word && !keepMissing(k))
+            return false;
+        place(k, word.value_or(QString()));
+    }
+    return true;
+}
+
+std::optional<WriteProblem> checkWordFile(const QList<WordPair> &pairs)
+{
+    QList<QByteArray> encoded;
+    return encodeWords(pairs, encoded);
+}
+
+WordFileBytes writeWordFile(const QList<WordPair> &pairs)
+{
+    QList<QByteArray> encoded;
+    if (auto problem = encodeWords(pairs, encoded))
+        return {{}, problem};
+
+    // Every record is filled up to its full length with zero bytes.
+    const int n = 2 * int(pairs.size()) + 1;
+    QByteArray bytes(qsizetype(n) * n, '\0');
+    bytes[0] = char(n);
+    for (qsizetype k = 1; k <= encoded.size(); ++k) {
+        const QByteArray &word = encoded[k - 1];
+        char *record = bytes.data() + k * n;
+        qToLittleEndian<quint16>(quint16(word.size()), record);
+        std::memcpy(record + LengthSize, word.constData(), size_t(word.size()));
+    }
+    return {bytes, std::nullopt};
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/wordlist.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// The word file (.gls): a file of fixed-length records. Byte 0, the header
+// byte N = 2 × pairs + 1, is both the record length and the number of the last
+// record. Record r (2 to N) starts at byte (r − 1) × N and holds word k = r − 1:
+// a little-endian 16-bit byte count, then the word in Windows-1252. Odd k is
+// the Swedish word of pair (k + 1) / 2, even k its English word. A count of 0
+// marks a missing word.
+
+namespace WordFile {
+inline constexpr int MaxPairs = 127;         // the header byte 2 × pairs + 1 is 8 bits wide
+inline constexpr qsizetype MaxBytes = 65025; // 255 × 255: record 255 ends there
+inline constexpr int LengthSize = 2;
+
+// The longest word, in bytes, that a file of pairCount pairs can hold.
+constexpr int maxWordBytes(int pairCount)
+{
+    return 2 * pairCount - 1;
+}
+} // namespace WordFile
+
+// What a file holds, word by word. Nothing here is longer than the record it
+// came from or than the bytes the file has.
+struct WordFileContent {
+    quint8 header = 0; // N; 0 for an empty file
+    // Words 1 to N − 1 in file order; nothing where a word is missing.
+    QList<std::optional<QString>> words;
+
+    // The pairs that the words begin: a file of the writer has (N − 1) / 2.
+    int pairCount() const { return int((words.size() + 1) / 2); }
+};
+
+// Reads the bytes of a word file. It never fails: what a damaged file lacks
+// reads as missing words, and bytes beyond the last record are ignored.
+WordFileContent readWordFile(const QByteArray &bytes);
+
+// Goes through the words in file order and hands each to place(k, word).
+// Before a missing word it asks keepMissing(k): false stops the walk (the
+// result is then false); true places the word as empty text.
+bool walkWords(const WordFileContent &content, const std::function<bool(int k)> &keepMissing,
+               const std::function<void(int k, const QString &word)> &place);
+
+// Why a list cannot be written as a word file.
+struct WriteProblem {
+    enum class Kind { TooManyPairs, EmptyWord, WordTooLong, NotWindows1252 };
+    Kind kind = Kind::EmptyWord;
+    int limit = 0; // the most pairs, or the longest word in bytes
+    int k = 0;     // the word's number in the file, counting from 1
+    QString word;  // the word that breaks the rule (empty for too many pairs)
+
+    friend bool operator==(const WriteProblem &, const WriteProblem &) = default;
+};
+
+// The first rule of the format that the pairs break, in file order, or nothing
+// when the format can hold them.
+std::optional<WriteProblem> checkWordFile(const QList<WordPair> &pairs);
+
+struct WordFileBytes {
+    QByteArray bytes; // the whole file; empty when the pairs cannot be written
+    std::optional<WriteProblem> problem;
+};
+
+// The bytes of the word file for pairs, or the problem that stops it: a file
+// is produced only when every pair fits, never a part of one.
+WordFileBytes writeWordFile(const QList<WordPair> &pairs);

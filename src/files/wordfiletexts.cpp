@@ -1,0 +1,150 @@
+#include "files/wordfiletexts.h"
+
+#include "app/wordlist.h"
+
+namespace {
+
+const QString OpenFolder = QStringLiteral(R"(D:\SPEL\Res\Vrak\mrk_program\mrk\Kvartos\Glosor\)");
+const QString SaveFolder = QStringLiteral(R"(D:\Spel\Res\Vrak\mrk_program\mrk\Kvartos\Glosor\)");
+
+QString fixedName(quint8 user)
+{
+    return user == 2 ? QStringLiteral("Lumba") : QStringLiteral("Trevian");
+}
+
+QString quoted(const QString &word)
+{
+    return u'"' + word + u'"';
+}
+
+QString pairsText(int pairCount)
+{
+    return QString::number(pairCount) +
+           (pairCount == 1 ? QStringLiteral(" glosa") : QStringLiteral(" glosor"));
+}
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+} // namespace
+
+FileDialogRequest openDialogRequest()
+{
+    return {.title = QStringLiteral("Ladda glosor"),
+            .filter = QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*"),
+            .confirmReplace = false,
+            .mustExist = false};
+}
+
+FileDialogRequest saveDialogRequest()
+{
+    return {.title = QStringLiteral("Spara glosor"),
+            .filter = QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer|*.*"),
+            .confirmReplace = true,
+            .mustExist = false};
+}
+
+QString fixedOpenPath(quint8 user)
+{
+    return OpenFolder + fixedName(user) + QStringLiteral(".gls");
+}
+
+QString fixedSavePath(quint8 user)
+{
+    return SaveFolder + fixedName(user) + QStringLiteral(".gls");
+}
+
+QString saveErrorText(int error)
+{
+    return QStringLiteral("Error=") + number(error);
+}
+
+QString fixedOpenErrorText(int error)
+{
+    return QStringLiteral("Fel vid öppna. Error =") + number(error);
+}
+
+QString pendingOpenErrorText(int error)
+{
+    return QStringLiteral("Error= ") + number(error);
+}
+
+QString readErrorText(int error)
+{
+    return QStringLiteral("Error = ") + number(error);
+}
+
+QString writeFailedText(int error)
+{
+    return joinLines(QStringLiteral("Fel vid skrivning till fil."), saveErrorText(error));
+}
+
+QString extensionQuestion()
+{
+    return joinLines(QStringLiteral("Filen har inte ändelsen .gls!"),
+                     QStringLiteral("Vill du fortsätta ändå?"));
+}
+
+Message badHeaderMessage()
+{
+    return {joinLines(QStringLiteral("Fel vid öppning av fil."),
+                      QStringLiteral("Informationen om antal glosor var felaktig")),
+            {},
+            Message::Buttons::Ok,
+            Message::Icon::Critical};
+}
+
+Message missingWordQuestion(int k)
+{
+    return {
+        joinLines(QStringLiteral("Informationen om glosa nr ") + number(k) + QStringLiteral("har försvunnit"),
+                  QStringLiteral("Vill du fortsätta")),
+        {},
+        Message::Buttons::YesNo,
+        Message::Icon::Critical};
+}
+
+Message appendMissingWordQuestion()
+{
+    return {joinLines(QStringLiteral("Informationen om en glosa har försvunnit"),
+                      QStringLiteral("Vill du fortsätta")),
+            {},
+            Message::Buttons::YesNo,
+            Message::Icon::Critical};
+}
+
+QString appendTooLongText(int listPairs, int filePairs)
+{
+    return joinLines(QStringLiteral("Glosorna i filen får inte plats i listan."),
+                     QStringLiteral("Listan rymmer högst ") + number(WordList::MaxPairs) +
+                         QStringLiteral(" glosor. Den har ") + number(listPairs) +
+                         QStringLiteral(" och filen ") + number(filePairs) + u'.');
+}
+
+QString writeProblemText(const WriteProblem &problem)
+{
+    switch (problem.kind) {
+    case WriteProblem::Kind::EmptyWord:
+        return joinLines(QStringLiteral("Fel vid skrivning till fil."),
+                         QStringLiteral("Glosan= ") + problem.word);
+    case WriteProblem::Kind::TooManyPairs:
+        return joinLines(QStringLiteral("Listan har för många glosor för att sparas."),
+                         QStringLiteral("En glosfil rymmer högst ") + pairsText(problem.limit) + u'.');
+    case WriteProblem::Kind::WordTooLong: {
+        // The limit grows with the list: 2 × pairs − 1 bytes.
+        const int pairCount = (problem.limit + 1) / 2;
+        return joinLines(QStringLiteral("Ordet ") + quoted(problem.word) +
+                             QStringLiteral(" är för långt för att sparas."),
+                         QStringLiteral("I en lista med ") + pairsText(pairCount) +
+                             QStringLiteral(" får ett ord ha högst ") + number(problem.limit) +
+                             QStringLiteral(" tecken."));
+    }
+    case WriteProblem::Kind::NotWindows1252:
+        return joinLines(QStringLiteral("Ordet ") + quoted(problem.word) +
+                             QStringLiteral(" har tecken som inte kan sparas i en glosfil."),
+                         QStringLiteral("En glosfil kan bara lagra tecken ur teckentabellen Windows-1252."));
+    }
+    return {};
+}
