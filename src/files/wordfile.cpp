@@ -23,7 +23,7 @@ std::optional<QString> readRecord(const QByteArray &bytes, qsizetype start, int 
     const qsizetype taken = std::min<qsizetype>(length, room);
     if (taken <= 0)
         return std::nullopt; // a word with no bytes is as missing as a length of 0
-    return decodeWindows1252(bytes.mid(textStart, taken));
+    return decodeWindows1252(QByteArrayView(bytes).sliced(textStart, taken));
 }
 
 // The words of pairs in file order, each in Windows-1252, or the first

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -41,11 +42,26 @@ std::optional<char> encodeUnit(char16_t unit)
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray &bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(decodeByte(uchar(bytes[i])));
+    // Windows-1252 is Latin-1 but for bytes 0x80 to 0x9F: Qt's fast Latin-1
+    // conversion does the bulk, then those bytes are mended. Eight bytes at a
+    // time are skipped when none of them is one (their top bits are not 100).
+    QString text = QString::fromLatin1(bytes);
+    char16_t *units = reinterpret_cast<char16_t *>(text.data());
+    constexpr quint64 Ones = 0x0101010101010101;
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        const quint64 zeroWhereHigh = (word & (0xE0 * Ones)) ^ (0x80 * Ones);
+        if (((zeroWhereHigh - Ones) & ~zeroWhereHigh & (0x80 * Ones)) == 0)
+            continue;
+        for (qsizetype j = i; j < i + 8; ++j)
+            units[j] = decodeByte(uchar(bytes[j]));
+    }
+    for (; i < bytes.size(); ++i)
+        units[i] = decodeByte(uchar(bytes[i]));
     return text;
 }
 

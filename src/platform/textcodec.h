@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Files of the old system are in the Windows-1252 code page; Qt has no codec
 // for it without ICU, so it is built here.
 
-QString decodeWindows1252(const QByteArray &bytes);
+QString decodeWindows1252(QByteArrayView bytes);
 
 // Characters without a Windows-1252 byte become '?' and set *ok to false.
 QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);
