@@ -12,7 +12,7 @@ namespace {
 std::string number(double value)
 {
     char text[64];
-    const char *format = value >= 100 ? "%.0f" : value >= 10 ? "%.1f" : "%.2f";
+    const char *format = value >= 100 ? "%.0f" : value >= 10 ? "%.1f" : value >= 1 ? "%.2f" : "%.3g";
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
@@ -40,9 +40,6 @@ public:
             BenchmarkResult &result = results[nameOf(run)];
             const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
             result.nanoseconds = run.GetAdjustedRealTime() / perSecond * 1e9;
-            const auto bytes = run.counters.find("bytes_per_second");
-            if (bytes != run.counters.end())
-                result.bytesPerSecond = bytes->second.value;
         }
     }
 };
@@ -54,7 +51,8 @@ void printRow(const SummaryRow &row)
     std::string reference = "-", ratio = "-", target = "-", met = "-";
     if (row.reference > 0) {
         reference = number(row.reference);
-        const double quotient = row.program / row.reference;
+        const double quotient =
+            row.higherIsBetter ? row.reference / row.program : row.program / row.reference;
         char text[32];
         std::snprintf(text, sizeof text, "%.2f", quotient);
         ratio = text;

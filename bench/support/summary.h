@@ -11,6 +11,9 @@ struct SummaryRow {
     double program = 0;
     double reference = 0; // 0: the measure has no reference
     double target = 0;    // largest ratio allowed; 0: none
+    // For rates such as bytes per second the ratio is reference / program, so
+    // that it always tells how many times the reference's cost the program's is.
+    bool higherIsBetter = false;
 };
 
 // Prints the row tab-separated on stdout: measure, program, reference, ratio,
@@ -20,7 +23,6 @@ void printRow(const SummaryRow &row);
 // The median of a benchmark's repetitions.
 struct BenchmarkResult {
     double nanoseconds = 0; // real time per iteration
-    double bytesPerSecond = 0;
 };
 using BenchmarkResults = std::map<std::string, BenchmarkResult>;
 
