@@ -21,6 +21,9 @@ FrmSplash::FrmSplash(Program &program)
     // A splash window has no title bar, so no title text appears at all; as an
     // ordinary window it still takes the keyboard and counts as open.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Without a caption, the window is named for screen readers, and so are
+    // its picture and its text box.
+    setAccessibleName(QStringLiteral("Kvartos Ordkvarn"));
 
     auto *frame = new QFrame;
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -29,6 +32,7 @@ FrmSplash::FrmSplash(Program &program)
 
     auto *logo = named(new QLabel(frame), "imgLogo");
     logo->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(48, 48));
+    logo->setAccessibleName(accessibleName());
     auto *product = named(new QLabel(QStringLiteral("Kvartos Ordkvarn"), frame), "lblProductName");
     QFont productFont = product->font();
     productFont.setPointSize(20);
@@ -40,6 +44,7 @@ FrmSplash::FrmSplash(Program &program)
 
     m_txtinfo = named(new QPlainTextEdit(QStringLiteral("Text1"), frame), "txtinfo");
     m_txtinfo->setReadOnly(true);
+    m_txtinfo->setAccessibleName(QStringLiteral("Information"));
     m_txtinfo->setMinimumSize(460, 260);
     paintBackground(m_txtinfo, 0x000000FF);
 

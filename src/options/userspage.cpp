@@ -33,6 +33,9 @@ void UsersPage::buildControls()
     m_txtLösen = named(new QLineEdit(QStringLiteral("Lösenord"), this), "txtLösen");
     // The password character of the old program, whatever the style's own is.
     m_txtLösen->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    // No label stands beside the two boxes; screen readers are told what they hold.
+    m_txtNamn->setAccessibleName(QStringLiteral("Namn"));
+    m_txtLösen->setAccessibleName(QStringLiteral("Lösenord"));
     m_cmdbyt = named(new QPushButton(QStringLiteral("Bekräfta ändring"), this), "cmdbyt");
     m_cmdBak = named(new QPushButton(QStringLiteral("&Ångra"), this), "cmdBak");
     selectAllOnFocus(m_txtNamn);

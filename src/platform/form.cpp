@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/accessibility.h"
 #include "platform/clock.h"
 
 #include <QApplication>
@@ -95,6 +96,15 @@ int Form::twips(int value) const
 void Form::placeTwips(QWidget *widget, int left, int top, int width, int height) const
 {
     widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    // Screen readers and the Tab key follow the controls as they are placed
+    // now; every window has built them all by its first show.
+    describeControls(this);
+    orderTabsByReading(this);
+    QMainWindow::showEvent(event);
 }
 
 void Form::keyPressEvent(QKeyEvent *event)

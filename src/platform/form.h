@@ -68,6 +68,7 @@ protected:
     virtual bool mayUnload() { return true; }
     virtual void Form_Unload() {}
 
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
