@@ -98,8 +98,26 @@ void Form::placeTwips(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
+void Form::fitClientToControls()
+{
+    // The design's sizes come from a desktop with smaller fonts: a label grows
+    // to show its whole text, and the client area to hold every control.
+    QWidget *client = centralWidget();
+    if (!client || client->minimumSize() != client->maximumSize())
+        return; // laid out by a layout, which sizes everything itself
+    for (QLabel *label : client->findChildren<QLabel *>()) {
+        if (label->wordWrap() || label->size().expandedTo(label->sizeHint()) == label->size())
+            continue;
+        label->resize(label->size().expandedTo(label->sizeHint()));
+        label->raise(); // a caption reaching into the box below it stays readable
+    }
+    const QRect used = client->childrenRect();
+    client->setFixedSize(client->size().expandedTo(QSize(used.right() + 1, used.bottom() + 1)));
+}
+
 void Form::showEvent(QShowEvent *event)
 {
+    fitClientToControls();
     // Screen readers and the Tab key follow the controls as they are placed
     // now; every window has built them all by its first show.
     describeControls(this);

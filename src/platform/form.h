@@ -74,6 +74,7 @@ protected:
 
 private:
     void markEnterButton();
+    void fitClientToControls();
 
     const Clock &m_clock;
     QPointer<QPushButton> m_default;
