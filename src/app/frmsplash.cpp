@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 FrmSplash::FrmSplash(Program &program)
@@ -31,7 +31,7 @@ FrmSplash::FrmSplash(Program &program)
     setCentralWidget(frame);
 
     auto *logo = named(new QLabel(frame), "imgLogo");
-    logo->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(48, 48));
+    logo->setPixmap(QPixmap(QStringLiteral(":/ordkvarnen/logo.png")));
     logo->setAccessibleName(accessibleName());
     auto *product = named(new QLabel(QStringLiteral("Kvartos Ordkvarn"), frame), "lblProductName");
     QFont productFont = product->font();
