@@ -175,6 +175,7 @@ private slots:
     void ctrlTabCyclesThePages()
     {
         open();
+        QVERIFY(control<QPushButton>(u"cmdOK"_s)->isDefault());
         QCOMPARE(pagesInView(), u"0"_s);
         const QList<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> steps{
             {Qt::Key_Tab, Qt::ControlModifier, 1},
