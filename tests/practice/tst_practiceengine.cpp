@@ -1,7 +1,6 @@
 #include "practice/practiceengine.h"
 #include "support/fakes.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,13 +26,6 @@ struct Rig {
         for (const WordPair &pair : pairs)
             grid.append(pair.swedish, pair.english);
         state.wordCount = quint8(grid.count());
-    }
-    // The prompt, the word, its background and the step button on show.
-    QString shown() const
-    {
-        const PracticeEngine::Display &d = engine.display();
-        const QString steps[] = {u"Klar"_s, u"Försök igen"_s, u"Nästa"_s, u"none"_s};
-        return u"%1|%2|%3|%4"_s.arg(d.prompt, d.word, QString::number(d.wordBack, 16), steps[int(d.phase)]);
     }
 };
 
@@ -62,32 +54,25 @@ private slots:
     void directionModesAcrossPassEnds_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("pairs");
         QTest::addColumn<QList<int>>("script");
         QTest::addColumn<QString>("expected");
         const QList<int> none;
-        QTest::newRow("1 once") << 1 << 3 << none << "sv1 sv2 sv3 end";
-        QTest::newRow("2 endless") << 2 << 2 << none << "en1 en2 en1 en2 en1";
-        QTest::newRow("3 endless") << 3 << 2 << none << "en1 en2 sv1 sv2 en1 en2";
+        QTest::newRow("1 once") << 1 << none << "sv1 sv2 sv3 end";
+        QTest::newRow("3 endless") << 3 << none << "en1 en2 en3 sv1 sv2 sv3 en1";
         // Mode 4 draws after a right answer and again at "Nästa"; the second draw counts.
-        QTest::newRow("4 endless") << 4 << 2 << QList<int>{0, 1, 1, 0, 1, 0} << "sv1 en2 sv1 sv2";
-        QTest::newRow("5 endless") << 5 << 3 << none << "sv1 en2 sv3 en1 sv2 en3 sv1";
-        QTest::newRow("6 once") << 6 << 2 << none << "en1 sv1 en2 sv2 end";
-        QTest::newRow("6 endless") << 6 << 2 << none << "en1 sv1 en2 sv2 en1 sv1 en2";
-        QTest::newRow("empty list, never row 0") << 1 << 0 << none << "  ";
-        QTest::newRow("random once") << 1 << 3 << QList<int>{1, 1, 0} << "sv2 sv3 sv1 end";
+        QTest::newRow("4 endless") << 4 << QList<int>{0, 1, 1, 0, 1, 0} << "sv1 en2 sv3 sv1";
+        QTest::newRow("5 endless") << 5 << none << "sv1 en2 sv3 en1 sv2 en3 sv1";
+        QTest::newRow("6 once") << 6 << none << "en1 sv1 en2 sv2 en3 sv3 end";
+        QTest::newRow("random once") << 1 << QList<int>{1, 1, 0} << "sv2 sv3 sv1 end";
         // The word just asked sits out the first draw of the next pass, then goes back into it.
-        QTest::newRow("random endless")
-            << 1 << 3 << QList<int>{0, 0, 0, 2, 0, 1} << "sv1 sv2 sv3 sv1 sv2 sv3";
-        QTest::newRow("random endless one pair") << 1 << 1 << none << "sv1 sv1 sv1";
+        QTest::newRow("random endless") << 1 << QList<int>{0, 0, 0, 2, 0, 1} << "sv1 sv2 sv3 sv1 sv2 sv3";
     }
     void directionModesAcrossPassEnds()
     {
         QFETCH(int, mode);
-        QFETCH(int, pairs);
         QFETCH(QList<int>, script);
         QFETCH(QString, expected);
-        Rig rig(pairs);
+        Rig rig(3);
         rig.state.directionMode = quint8(mode);
         rig.state.currentDirection = (mode == 2 || mode == 3) ? 1 : 0; // as the options window sets it
         rig.state.practiceOrder = QByteArray(QTest::currentDataTag()).startsWith("random") ? 1 : 0;
@@ -96,20 +81,6 @@ private slots:
             rig.random.push({value});
         rig.engine.start();
         QCOMPARE(practise(rig, int(expected.count(u' ')) + 1).join(u' '), expected);
-    }
-
-    // Random order chosen in the options window mid-practice begins a fresh pass where it is resumed.
-    void switchingToRandomOrder()
-    {
-        for (int asked : {0, 1}) {
-            Rig rig(3);
-            rig.engine.start();
-            const QStringList before = practise(rig, asked);
-            rig.state.practiceOrder = 1;
-            rig.engine.resume();
-            QCOMPARE((before + practise(rig, 5)).join(u' '),
-                     asked == 0 ? u"sv1 sv2 sv3 sv1 end"_s : u"sv1 sv2 sv1 sv3 sv2 end"_s);
-        }
     }
 
     // Each hint gives one more leading character, as a reader counts them, up to the limit; the next one
@@ -128,10 +99,6 @@ private slots:
         const int limits[] = {0, 0, 1, 2, 2, 2, 3, 4, 6, 6, 7, 8, 9, 10, 10, 11, 12};
         for (int length = 0; length <= 16; ++length)
             lettered(length, limits[length]);
-        lettered(340, 255);
-        lettered(342, 256); // an exact half goes to the even neighbour
-        QTest::newRow("emoji") << u"😀😃"_s << QStringList{u"😀"_s};
-        QTest::newRow("combining accent") << u"e\u0301te\u0301"_s << QStringList{u"e\u0301"_s, u"e\u0301t"_s};
         QTest::newRow("joined emoji")
             << u"👩\u200D👩\u200D👧ab"_s << QStringList{u"👩\u200D👩\u200D👧"_s, u"👩\u200D👩\u200D👧a"_s};
     }
@@ -146,46 +113,29 @@ private slots:
         const PracticeEngine::HintResult last = rig.engine.giveHint();
         QVERIFY(last.revealed);
         QCOMPARE(last.reveal, okBox(u"Rätt svar är:\r\n"_s + answer, u"FUSK"_s));
-        QCOMPARE(rig.practice.hintCount, qint16(hints.size() + 1));
-        QCOMPARE(rig.practice.cheatCount, qint16(1));
     }
-    void hintLimitOfAHugeAnswer() { QCOMPARE(PracticeEngine::hintLimit(2000000000), 1500000000); }
 
-    // Two practices with the same steps; the counts are totals for the run and stop at 32767.
-    void stepsAndTotals_data()
-    {
-        QTest::addColumn<int>("before");
-        QTest::addColumn<QString>("summary");
-        const QString fromZero = u"Du tränade 4 glosor\r\nDu hade 2 fel\r\nAnvände gloshjälpen 8 gång(er)\r\n"
-                                 u"Du använde fuskfunktionen 2 gång(er)\r\n"_s;
-        QTest::newRow("from zero") << 0 << fromZero;
-        QTest::newRow("at the top") << 32766
-                                    << QString(fromZero).replace(QRegularExpression(u"\\d+"_s), u"32767"_s);
-    }
+    // Two practices with the same steps; the counts are totals for the run.
     void stepsAndTotals()
     {
-        QFETCH(int, before);
-        QFETCH(QString, summary);
         Rig rig(0, {{u"dog"_s, u"hund"_s}, {u"cat"_s, u"katt"_s}});
-        rig.state.practiceBackColor = 0x00123456;
-        PracticeState &p = rig.practice;
-        p.correctCount = p.retryCount = p.hintCount = p.cheatCount = qint16(before);
         for (int practice = 0; practice < 2; ++practice) {
             rig.engine.start(); // hints begin again
             QCOMPARE(rig.engine.giveHint().answerText, u"h"_s);
             QCOMPARE(rig.engine.checkAnswer(u"Hund"_s), Outcome::Wrong); // answers match exactly
-            QCOMPARE(rig.shown(), u"|Fel försök igen|ff|Försök igen"_s);
+            QCOMPARE(rig.engine.display().wordBack, ColorValue(0xff));   // red
             rig.engine.retryQuestion();
-            QCOMPARE(rig.shown(), u"Översätt:|dog|123456|Klar"_s);
             QCOMPARE(rig.engine.giveHint().answerText, u"hu"_s); // hints go on after a retry
             QCOMPARE(rig.engine.checkAnswer(u"hund"_s), Outcome::Right);
-            QCOMPARE(rig.shown(), u"|Rätt!|ff00|Nästa"_s);
-            QVERIFY(rig.engine.giveHint().revealed); // still the word just answered
+            QCOMPARE(rig.engine.display().wordBack, ColorValue(0xff00)); // green
+            QVERIFY(rig.engine.giveHint().revealed);                     // still the word just answered
             rig.engine.nextQuestion();
             QCOMPARE(rig.engine.giveHint().answerText, u"k"_s);
             QCOMPARE(rig.engine.checkAnswer(u"katt"_s), Outcome::PracticeOver);
         }
-        QCOMPARE(PracticeEngine::summaryText(rig.practice), summary);
+        QCOMPARE(PracticeEngine::summaryText(rig.practice),
+                 u"Du tränade 4 glosor\r\nDu hade 2 fel\r\nAnvände gloshjälpen 8 gång(er)\r\n"
+                 u"Du använde fuskfunktionen 2 gång(er)\r\n"_s);
     }
 };
 
