@@ -40,7 +40,10 @@ private:
 void TestForm::enterPressesTheFocusedButtonElseTheDefault()
 {
     Form form(clock);
-    auto *box = new QLineEdit(QStringLiteral("gammal text"), &form);
+    auto *box = named(new QLineEdit(QStringLiteral("gammal text"), &form), "box");
+    // Words are shown as typed and kept whole, however long.
+    QCOMPARE(named(new QLabel(&form), "word")->textFormat(), Qt::PlainText);
+    QVERIFY(box->maxLength() > 1000000);
     auto *ok = new QPushButton(QStringLiteral("OK"), &form);
     auto *cancel = new QPushButton(QStringLiteral("Avbryt"), &form);
     auto *other = new QPushButton(QStringLiteral("Annan"), &form);
