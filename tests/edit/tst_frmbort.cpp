@@ -1,5 +1,4 @@
 #include "edit/frmbort.h"
-#include "edit/placebeside.h"
 #include "entry/frmglos.h"
 #include "support/testprogram.h"
 #include "support/typing.h"
@@ -92,29 +91,6 @@ private slots:
         QVERIFY(!control("Tid")->isVisible());
     }
 
-    void placeBeside_data()
-    {
-        // On a 1000 × 800 screen, a window of `size` beside a frame `other`.
-        QTest::addColumn<QRect>("other");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QPoint>("expected");
-        const auto row = [](const char *name, QRect other, QSize size, QPoint expected) {
-            QTest::newRow(name) << other << size << expected;
-        };
-        row("right, just fits", {100, 50, 400, 300}, {500, 200}, {500, 50});
-        row("left and up: a pixel too few on the right, none below", {520, 700, 100, 100}, {381, 300},
-            {139, 500});
-        row("neither side, above the screen", {100, -40, 800, 300}, {500, 200}, {0, 0});
-        row("larger than the screen", {0, 0, 300, 100}, {1200, 900}, {0, 0});
-    }
-    void placeBeside()
-    {
-        QFETCH(QRect, other);
-        QFETCH(QSize, size);
-        QFETCH(QPoint, expected);
-        QCOMPARE(::placeBeside(other, size, QRect(0, 0, 1000, 800)), expected);
-    }
-
     void steps_data()
     {
         // On the pairs a=1, b=2, c=3: what is shown() after the steps.
@@ -126,17 +102,12 @@ private slots:
         row("nr=3 cmdBort", "1, a=1|2, b=2| list cmdBort txtnr=");
         row("nr=1 Enter mnuAltBort", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr="); // afresh, and once
         row("nr=3 Enter nr=1 Enter nr=1 Enter Command2", "gone; main:  (0, 0)");
-        row("nr=1 Enter Command2", "gone; main: b|c (2, 2)");
         row("nr=1 Enter cmdangra", "gone; main: a|b|c (3, 3)");
-        row("nr=2 cmdAndra",
-            "1, a=1|2, b=2|3, c=3| change (Valt nummer är: nr 2: b=2) cmdlaggtill txtsv=[b]");
         row("nr=2 cmdAndra sv=ö eng=two cmdlaggtill", "1, a=1|2, ö=two|3, c=3| list cmdAndra txtnr=");
         row("nr=2 cmdAndra sv= eng=two cmdlaggtill", "1, a=1|2, b=two|3, c=3| list cmdAndra txtnr=");
         row("nr=2 cmdAndra sv=ö eng= cmdlaggtill",
             "1, a=1|2, b=2|3, c=3| change (Valt nummer är: nr 2: ö=) cmdlaggtill cmdlaggtill");
         row("nr=2 cmdAndra sv=ö eng=two cmdBak", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[2]");
-        row("nr=2 cmdAndra eng=4 cmdlaggtill nr=1 Enter",
-            "1, a=1|2, b=4|3, c=3| change (Valt nummer är: nr 1: a=1) cmdlaggtill txtsv=[a]");
         row("nr=2 cmdAndra eng=4 cmdlaggtill nr=1 Enter cmdBak",
             "1, a=1|2, b=4|3, c=3| list cmdAndra txtnr=[1]");
     }
