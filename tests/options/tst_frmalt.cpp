@@ -199,6 +199,8 @@ private slots:
         for (int slot = 0; slot < ColorSlotCount; ++slot)
             QCOMPARE(storedColor(t->program.state, ColorSlot(slot)),
                      stored.value(slot, storedColor(start, ColorSlot(slot))));
+        if (stored.contains(EntryBack)) // the main window, loaded again, shows the new colour
+            QCOMPARE(t->main().centralWidget()->palette().color(QPalette::Window), QColor(0, 0xFF, 0));
     }
 };
 
