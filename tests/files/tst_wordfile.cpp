@@ -1,19 +1,20 @@
+#include "files/filebytes.h"
 #include "files/wordfile.h"
 #include "files/wordfiletexts.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
-
-// A content as one line: "header/pairs:word|word|…", a missing word as "∅".
-QString render(const WordFileContent &content)
-{
-    QStringList words;
-    for (const auto &word : content.words)
-        words.append(word.value_or(QStringLiteral("∅")));
-    return QStringLiteral("%1/%2:").arg(content.header).arg(content.pairCount()) + words.join(u'|');
-}
-
+using Words = QList<std::optional<QString>>;
+const QByteArray Text("0123456789abcdefghij");
 } // namespace
 
 class WordFileTest : public QObject {
@@ -23,15 +24,15 @@ private slots:
     void workedExampleByteForByte();
     void writing_data();
     void writing();
-    void damagedFiles_data();
-    void damagedFiles();
+    void readingAndReplacing_data();
+    void readingAndReplacing();
 };
 
 void WordFileTest::workedExampleByteForByte()
 {
     const QByteArray example = QByteArray::fromHex("0500000000030062696C03006361720300F667610300657965");
     QCOMPARE(writeWordFile({{"bil", "car"}, {QStringLiteral("öga"), "eye"}}).bytes, example);
-    QCOMPARE(render(readWordFile(example)), QStringLiteral("5/2:bil|car|öga|eye"));
+    QCOMPARE(readWordFile(example).words, (Words{"bil", "car", QStringLiteral("öga"), "eye"}));
     QCOMPARE(writeWordFile({}).bytes, QByteArray("\x01"));
 }
 
@@ -39,21 +40,21 @@ void WordFileTest::writing_data()
 {
     QTest::addColumn<QList<WordPair>>("pairs");
     QTest::addColumn<QString>("message"); // why the list is not written; empty: it is, and reads back
-    const auto pairsOf = [](int count, int bytes) {
-        return QList<WordPair>(count, {QString(bytes, u'å'), QString(bytes, u'Ö')});
-    };
-    for (int count : {0, 1, 2, 127})
-        QTest::addRow("%d pairs, words at the limit", count)
-            << pairsOf(count, WordFile::maxWordBytes(count)) << QString();
-    const QString tooLong = QStringLiteral("Ordet \"%1\" är för långt för att sparas.\r\n"
-                                           "I en lista med %2 får ett ord ha högst %3 tecken.");
-    // clang-format off
-    QTest::newRow("128 pairs") << pairsOf(128, 1) << "Listan har för många glosor för att sparas.\r\nEn glosfil rymmer högst 127 glosor.";
-    QTest::newRow("öö in one pair") << QList<WordPair>{{QStringLiteral("å"), QStringLiteral("öö")}} << tooLong.arg(QStringLiteral("öö"), "1 glosa", "1");
-    QTest::newRow("hund in two pairs") << QList<WordPair>{{"bil", "car"}, {"hund", "dog"}} << tooLong.arg("hund", "2 glosor", "3");
-    QTest::newRow("empty English word") << QList<WordPair>{{"bil", "car"}, {"hus", ""}, {"", ""}} << "Fel vid skrivning till fil.\r\nGlosan= ";
-    QTest::newRow("Greek letter") << QList<WordPair>{{"a", "b"}, {QStringLiteral("\u03B1"), "c"}} << QStringLiteral("Ordet \"\u03B1\" har tecken som inte kan sparas i en glosfil.\r\nEn glosfil kan bara lagra tecken ur teckentabellen Windows-1252.");
-    // clang-format on
+    const QString longest = QStringLiteral("åäö").repeated(85).left(WordFile::maxWordBytes(127));
+    QTest::newRow("127 pairs, words at the limit")
+        << QList<WordPair>(127, {longest, longest.toUpper()}) << QString();
+    QTest::newRow("128 pairs") << QList<WordPair>(128, {"s", "e"})
+                               << "Listan har för många glosor för att sparas.\r\n"
+                                  "En glosfil rymmer högst 127 glosor.";
+    QTest::newRow("hund in two pairs") << QList<WordPair>{{"bil", "car"}, {"hund", "dog"}}
+                                       << "Ordet \"hund\" är för långt för att sparas.\r\n"
+                                          "I en lista med 2 glosor får ett ord ha högst 3 tecken.";
+    QTest::newRow("empty English word") << QList<WordPair>{{"bil", "car"}, {"hus", ""}, {"", ""}}
+                                        << "Fel vid skrivning till fil.\r\nGlosan= ";
+    QTest::newRow("Greek letter") << QList<WordPair>{{"a", "b"}, {QStringLiteral("\u03B1"), "c"}}
+                                  << QStringLiteral(
+                                         "Ordet \"\u03B1\" har tecken som inte kan sparas i en glosfil.\r\n"
+                                         "En glosfil kan bara lagra tecken ur teckentabellen Windows-1252.");
 }
 
 void WordFileTest::writing()
@@ -61,38 +62,63 @@ void WordFileTest::writing()
     QFETCH(QList<WordPair>, pairs);
     QFETCH(QString, message);
     const WordFileBytes file = writeWordFile(pairs);
-    QVERIFY(checkWordFile(pairs) == file.problem);
     QCOMPARE(file.problem ? writeProblemText(*file.problem) : QString(), message);
-    const int n = file.problem ? 0 : 2 * int(pairs.size()) + 1; // a refused list gives no bytes at all
-    QCOMPARE(file.bytes.size(), n * n);
     if (file.problem)
         return;
-    QList<std::optional<QString>> words;
+    Words words;
     for (const WordPair &pair : pairs)
         words << pair.swedish << pair.english;
     QCOMPARE(readWordFile(file.bytes).words, words);
 }
 
-void WordFileTest::damagedFiles_data()
+void WordFileTest::readingAndReplacing_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("expected");
-    const QByteArray three = writeWordFile({{"a", "b"}, {"cc", "dd"}, {"eee", "fff"}}).bytes;
-    QTest::newRow("empty") << QByteArray() << "0/0:";
-    QTest::newRow("cut after record 4") << three.left(7 * 4) << "7/3:a|b|cc|∅|∅|∅";
-    QTest::newRow("text cut short") << three.left(7 * 6 + 4) << "7/3:a|b|cc|dd|eee|ff";
-    QTest::newRow("length past the record, then 0")
-        << QByteArray::fromHex("0500000000FF0062696C0000636172") << "5/2:bil|∅|∅|∅";
-    QTest::newRow("even header") << QByteArray::fromHex("040000000100610001006200010063") << "4/2:a|b|c";
-    QTest::newRow("header FF, ten bytes")
-        << QByteArray(10, '\xFF') << "255/127:" + QStringList(254, QStringLiteral("∅")).join(u'|');
+    QTest::addColumn<QString>("name");     // in a folder holding old.gls (100 bytes), link.gls to it
+    QTest::addColumn<QByteArray>("bytes"); // and a named pipe; no bytes: the path is only read
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QByteArray>("after"); // the first 80 bytes that the path then reads as
+    const QByteArray none;
+    QTest::newRow("read missing, not created") << "new.gls" << none << 0 << none;
+    QTest::newRow("read a named pipe, no wait") << "pipe" << none << ENXIO << none;
+    QTest::newRow("replace through a link, no tail") << "link.gls" << Text.left(5) << 0 << Text.left(5);
+    QTest::newRow("write fails, old file kept") << "old.gls" << Text << EFBIG << Text.repeated(4);
 }
 
-void WordFileTest::damagedFiles()
+void WordFileTest::readingAndReplacing()
 {
+    QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, expected);
-    QCOMPARE(render(readWordFile(bytes)), expected);
+    QFETCH(int, error);
+    QFETCH(QByteArray, after);
+    QTemporaryDir temporary;
+    const QDir dir(temporary.path());
+    QFile old(dir.filePath("old.gls"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(Text.repeated(5)) == 100 && old.flush());
+    QFile::link(old.fileName(), dir.filePath("link.gls"));
+    ::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600);
+    const auto entries = [&dir] { return dir.entryList(QDir::AllEntries | QDir::Hidden, QDir::Name); };
+    const QStringList before = entries();
+    const QString path = dir.filePath(name);
+
+    if (bytes.isNull()) {
+        const FileRead read = readFileStart(path, 80);
+        QCOMPARE(read.error, error);
+        QCOMPARE(read.bytes, after);
+    } else {
+        // EFBIG: the writes of this process fail past 4 bytes.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit small{error == EFBIG ? 4 : saved.rlim_cur, saved.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const int result = replaceFile(path, bytes);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(result, error);
+        QCOMPARE(readFileStart(path, 80).bytes, after);
+    }
+    // Nothing is created or left behind, and a link stays a link.
+    QCOMPARE(entries(), before);
+    QVERIFY(QFileInfo(dir.filePath("link.gls")).isSymLink());
 }
 
 QTEST_GUILESS_MAIN(WordFileTest)
