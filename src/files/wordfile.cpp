@@ -81,12 +81,6 @@ bool walkWords(const WordFileContent &content, const std::function<bool(int k)> 
     return true;
 }
 
-std::optional<WriteProblem> checkWordFile(const QList<WordPair> &pairs)
-{
-    QList<QByteArray> encoded;
-    return encodeWords(pairs, encoded);
-}
-
 WordFileBytes writeWordFile(const QList<WordPair> &pairs)
 {
     QList<QByteArray> encoded;

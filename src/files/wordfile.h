@@ -60,10 +60,6 @@ struct WriteProblem {
     friend bool operator==(const WriteProblem &, const WriteProblem &) = default;
 };
 
-// The first rule of the format that the pairs break, in file order, or nothing
-// when the format can hold them.
-std::optional<WriteProblem> checkWordFile(const QList<WordPair> &pairs);
-
 struct WordFileBytes {
     QByteArray bytes; // the whole file; empty when the pairs cannot be written
     std::optional<WriteProblem> problem;
