@@ -8,9 +8,9 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QPixmap>
 #include <QVBoxLayout>
 
 FrmSplash::FrmSplash(Program &program)

@@ -33,11 +33,12 @@ private slots:
         FrmSplash *splash = t->program.frmSplash.loaded();
         QVERIFY(splash && splash->isVisible() && !t->program.frmglos.loaded());
         QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint)); // no title text anywhere
-        QCOMPARE(child<QPlainTextEdit>(splash, "txtinfo")->toPlainText(), QStringLiteral("Välkommen\nöga ÅÄÖ"));
+        QCOMPARE(child<QPlainTextEdit>(splash, "txtinfo")->toPlainText(),
+                 QStringLiteral("Välkommen\nöga ÅÄÖ"));
         QCOMPARE(child<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 0.9.1"));
-        QCOMPARE(
-            child<QLabel>(splash, "lblComments")->text(),
-            QStringLiteral("Stora nyheter: man kan spara och öppna glos filer (*.gls) .Alternativ har nya val"));
+        QCOMPARE(child<QLabel>(splash, "lblComments")->text(),
+                 QStringLiteral(
+                     "Stora nyheter: man kan spara och öppna glos filer (*.gls) .Alternativ har nya val"));
 
         t->clock.time = QTime(7, 4, 3);
         pressEnter(child<QPushButton>(splash, "cmdstart"));
