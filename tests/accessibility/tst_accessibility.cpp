@@ -64,12 +64,24 @@ const std::vector<Scene> &scenes()
          mainWithPairs,
          {u"txtsv"_s, u"txteng"_s, u"cmdNästa"_s, u"cmdOva"_s, u"listGlos"_s},
          {5970, 3315}},
+        {"word-list view",
+         [](TestProgram &t) {
+             TestProgram::trigger(mainWithPairs(t), "mnuAltGlos");
+             return t.program.frmglosor.loaded();
+         },
+         {u"MSFlexGrid1"_s}},
         {"practice",
          [](TestProgram &t) {
              return t.startPractice({{u"hus"_s, u"house"_s}});
          },
          {u"txteng"_s, u"Command1"_s, u"cmdKlar"_s, u"cmdmeny"_s},
          {6480, 3900}},
+        {"options, appearance",
+         [](TestProgram &t) { return optionsPage(t, 0); },
+         QStringList{u"tbsOptions"_s, u"optklockan_0"_s, u"optklockan_1"_s, u"chebak"_s, u"chetxtrut"_s,
+                     u"chetxt"_s, u"cheglos"_s, u"cheova"_s, u"Command1"_s} +
+             OptionsEnd,
+         {6300, 5460}},
         {"options, practice",
          [](TestProgram &t) { return optionsPage(t, 1); },
          QStringList{u"tbsOptions"_s, u"optOrdn_0"_s, u"optOrdn_1"_s, u"opglosggr_0"_s, u"opglosggr_1"_s,
