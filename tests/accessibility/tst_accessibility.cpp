@@ -108,6 +108,15 @@ const std::vector<Scene> &scenes()
          editWindow,
          {u"txtnr"_s, u"cmdBort"_s, u"cmdAndra"_s, u"cmdangra"_s, u"Command2"_s, u"txtglosor"_s},
          {6960, 3720}},
+        {"edit, change",
+         [](TestProgram &t) {
+             FrmBort *edit = editWindow(t);
+             typeText(child<QLineEdit>(edit, u"txtnr"_s), u"2"_s);
+             TestProgram::click(edit, "cmdAndra");
+             return edit;
+         },
+         {u"txtsv"_s, u"txteng"_s, u"cmdlaggtill"_s, u"cmdBak"_s, u"txtglosor"_s},
+         {6960, 3720}},
     };
     return all;
 }
