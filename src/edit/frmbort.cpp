@@ -130,12 +130,9 @@ void FrmBort::placeBesideMainWindow()
 
 void FrmBort::editList(const WordList &list)
 {
-    show();
-    raise();
-    activateWindow();
+    bringToFront();
     m_grd = list;
     rebuildListing();
-    updateClock();
 }
 
 void FrmBort::showChangeMode(bool change)

@@ -116,14 +116,6 @@ void FrmGlos::receiveList(const WordList &list)
     m_program.state.wordCount = quint8(m_grd.count());
 }
 
-void FrmGlos::bringToFront()
-{
-    show();
-    raise();
-    activateWindow();
-    updateClock();
-}
-
 void FrmGlos::cmdNästa_Click()
 {
     Dialogs &dialogs = m_program.dialogs();

@@ -21,8 +21,6 @@ public:
     // takes the list, lists its Swedish words, sets the word count from it and
     // shows the time.
     void receiveList(const WordList &list);
-    // Shows this window in front of the others, with the time.
-    void bringToFront();
 
     void Form_Load() override;
     void cmdNästa_Click();

@@ -73,11 +73,8 @@ void FrmAlt::Form_Load()
 
 void FrmAlt::openWith(const WordList &list)
 {
-    show();
-    raise();
-    activateWindow();
+    bringToFront();
     m_grd = list;
-    updateClock();
 }
 
 void FrmAlt::tbsOptions_Click()

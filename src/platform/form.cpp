@@ -66,6 +66,14 @@ void Form::updateClock()
         m_tid->setText(clockText(m_clock.now()));
 }
 
+void Form::bringToFront()
+{
+    show();
+    raise();
+    activateWindow();
+    updateClock();
+}
+
 QWidget *Form::createClient(int width, int height)
 {
     auto *client = new QWidget;

@@ -48,6 +48,8 @@ public:
     QLabel *addClock(QWidget *parent, const QString &designText, const char *timerName);
     // Writes "Klockan är HH:MM:SS" into the clock label.
     void updateClock();
+    // Shows the window in front of the others, with the time as of now.
+    void bringToFront();
 
     // A client area of a fixed size in twips, for windows laid out control by
     // control, set as the central widget.
