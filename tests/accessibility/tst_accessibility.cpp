@@ -2,124 +2,15 @@
 // desktop's scale (the test also runs with QT_SCALE_FACTOR 1.5 and 2): each
 // control named and described, Tab going through the controls in reading
 // order, and the twip layout converted with the screen's logical resolution.
-#include "app/frmsplash.h"
-#include "edit/frmbort.h"
-#include "entry/frmglos.h"
-#include "entry/frmglosor.h"
-#include "options/frmalt.h"
-#include "practice/frmova.h"
+#include "platform/form.h"
 #include "support/testprogram.h"
-#include "support/typing.h"
 
 #include <QAccessible>
-#include <QRadioButton>
-#include <QTabBar>
-
-#include <functional>
-#include <memory>
+#include <QApplication>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Scene {
-    const char *name;
-    std::function<Form *(TestProgram &)> open;
-    QStringList tabCycle;   // the controls Tab visits, in order, from the first
-    QSize clientTwips = {}; // the client area's design size; none: laid out by Qt
-};
-
-FrmGlos *mainWithPairs(TestProgram &t)
-{
-    t.addPairs({{u"hus"_s, u"house"_s}, {u"katt"_s, u"cat"_s}});
-    return &t.main();
-}
-
-FrmAlt *optionsPage(TestProgram &t, int page)
-{
-    TestProgram::trigger(mainWithPairs(t), "mnuAltutse");
-    FrmAlt *options = t.program.frmAlt.loaded();
-    child<QTabBar>(options, u"tbsOptions"_s)->setCurrentIndex(page);
-    return options;
-}
-
-FrmBort *editWindow(TestProgram &t)
-{
-    TestProgram::trigger(mainWithPairs(t), "mnuAltBort");
-    return t.program.frmBort.loaded();
-}
-
-const QStringList OptionsEnd{u"cmdOK"_s, u"cmdAvbryt"_s};
-
-const std::vector<Scene> &scenes()
-{
-    static const std::vector<Scene> all{
-        {"splash",
-         [](TestProgram &t) {
-             t.program.start();
-             return t.program.frmSplash.loaded();
-         },
-         {u"txtinfo"_s, u"cmdstart"_s}},
-        {"main",
-         mainWithPairs,
-         {u"txtsv"_s, u"txteng"_s, u"cmdNästa"_s, u"cmdOva"_s, u"listGlos"_s},
-         {5970, 3315}},
-        {"word-list view",
-         [](TestProgram &t) {
-             TestProgram::trigger(mainWithPairs(t), "mnuAltGlos");
-             return t.program.frmglosor.loaded();
-         },
-         {u"MSFlexGrid1"_s}},
-        {"practice",
-         [](TestProgram &t) {
-             return t.startPractice({{u"hus"_s, u"house"_s}});
-         },
-         {u"txteng"_s, u"Command1"_s, u"cmdKlar"_s, u"cmdmeny"_s},
-         {6480, 3900}},
-        {"options, appearance",
-         [](TestProgram &t) { return optionsPage(t, 0); },
-         QStringList{u"tbsOptions"_s, u"optklockan_0"_s, u"optklockan_1"_s, u"chebak"_s, u"chetxtrut"_s,
-                     u"chetxt"_s, u"cheglos"_s, u"cheova"_s, u"Command1"_s} +
-             OptionsEnd,
-         {6300, 5460}},
-        {"options, practice",
-         [](TestProgram &t) { return optionsPage(t, 1); },
-         QStringList{u"tbsOptions"_s, u"optOrdn_0"_s, u"optOrdn_1"_s, u"opglosggr_0"_s, u"opglosggr_1"_s,
-                     u"opGlos_0"_s, u"opGlos_1"_s, u"opGlos_2"_s, u"opGlos_3"_s, u"opGlos_4"_s,
-                     u"opGlos_5"_s} +
-             OptionsEnd,
-         {6300, 5460}},
-        {"options, users",
-         [](TestProgram &t) { return optionsPage(t, 2); },
-         QStringList{u"tbsOptions"_s, u"optanv_0"_s, u"optanv_1"_s, u"optanv_2"_s, u"optanv_3"_s,
-                     u"optanv_4"_s, u"optanv_5"_s, u"cmdanv"_s} +
-             OptionsEnd,
-         {6300, 5460}},
-        {"options, login",
-         [](TestProgram &t) {
-             FrmAlt *options = optionsPage(t, 2);
-             child<QRadioButton>(options, u"optanv_1"_s)->click();
-             TestProgram::click(options, "cmdanv");
-             return options;
-         },
-         {u"txtNamn"_s, u"txtLösen"_s, u"cmdbyt"_s, u"cmdBak"_s},
-         {6300, 5460}},
-        {"edit, list",
-         editWindow,
-         {u"txtnr"_s, u"cmdBort"_s, u"cmdAndra"_s, u"cmdangra"_s, u"Command2"_s, u"txtglosor"_s},
-         {6960, 3720}},
-        {"edit, change",
-         [](TestProgram &t) {
-             FrmBort *edit = editWindow(t);
-             typeText(child<QLineEdit>(edit, u"txtnr"_s), u"2"_s);
-             TestProgram::click(edit, "cmdAndra");
-             return edit;
-         },
-         {u"txtsv"_s, u"txteng"_s, u"cmdlaggtill"_s, u"cmdBak"_s, u"txtglosor"_s},
-         {6960, 3720}},
-    };
-    return all;
-}
 
 // The roles of what a user works or reads as a whole; labels and panes are
 // read as part of these.
@@ -154,18 +45,18 @@ void findUndescribed(QAccessibleInterface *node, QStringList &missing)
 }
 
 // The controls on show that Tab reaches, in Tab's order, from first.
-QStringList tabCycle(QWidget *window, const QString &first)
+QString tabCycle(QWidget *window, const QString &first)
 {
     auto *start = window->findChild<QWidget *>(first);
     if (!start)
-        return {u"no "_s + first};
+        return u"no "_s + first;
     QStringList cycle{first};
     for (QWidget *next = start->nextInFocusChain(); next != start; next = next->nextInFocusChain()) {
         const bool tab = (next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
         if (next->window() == window && next->isVisible() && next->isEnabled() && tab)
             cycle << next->objectName();
     }
-    return cycle;
+    return cycle.join(u' ');
 }
 
 } // namespace
@@ -173,63 +64,77 @@ QStringList tabCycle(QWidget *window, const QString &first)
 class TestAccessibility : public QObject {
     Q_OBJECT
 
-private:
     std::unique_ptr<TestProgram> t;
-    Form *window = nullptr;
-
-    const Scene &scene()
-    {
-        QFETCH(int, index);
-        return scenes()[std::size_t(index)];
-    }
 
 private slots:
     void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup()
-    {
-        window = nullptr;
-        t.reset();
-    }
+    void cleanup() { t.reset(); }
 
+    // A window as the steps leave it on the pairs hus/house and katt/cat (the
+    // splash: as the program starts), the controls Tab visits from the first,
+    // in order, and the client area's design size in twips (none: laid out by Qt).
     void windows_data()
     {
-        QTest::addColumn<int>("index");
-        for (std::size_t i = 0; i < scenes().size(); ++i)
-            QTest::newRow(scenes()[i].name) << int(i);
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("tabCycle");
+        QTest::addColumn<QSize>("clientTwips");
+        const QString end = u" cmdOK cmdAvbryt"_s;
+        const QSize options(6300, 5460), edit(6960, 3720);
+        // clang-format off
+        QTest::newRow("splash") << u"start"_s << u"txtinfo cmdstart"_s << QSize();
+        QTest::newRow("main") << u""_s << u"txtsv txteng cmdNästa cmdOva listGlos"_s << QSize(5970, 3315);
+        QTest::newRow("word-list view") << u"mnuAltGlos"_s << u"MSFlexGrid1"_s << QSize();
+        QTest::newRow("practice") << u"cmdOva"_s << u"txteng Command1 cmdKlar cmdmeny"_s << QSize(6480, 3900);
+        QTest::newRow("options, appearance") << u"mnuAltutse"_s
+            << u"tbsOptions optklockan_0 optklockan_1 chebak chetxtrut chetxt cheglos cheova Command1"_s + end
+            << options;
+        QTest::newRow("options, practice") << u"mnuAltutse tbsOptions=1"_s
+            << u"tbsOptions optOrdn_0 optOrdn_1 opglosggr_0 opglosggr_1 opGlos_0 opGlos_1 opGlos_2 opGlos_3 "
+               u"opGlos_4 opGlos_5"_s + end << options;
+        QTest::newRow("options, users") << u"mnuAltutse tbsOptions=2"_s
+            << u"tbsOptions optanv_0 optanv_1 optanv_2 optanv_3 optanv_4 optanv_5 cmdanv"_s + end << options;
+        QTest::newRow("options, login") << u"mnuAltutse tbsOptions=2 optanv_1 cmdanv"_s
+            << u"txtNamn txtLösen cmdbyt cmdBak"_s << options;
+        QTest::newRow("edit, list") << u"mnuAltBort"_s << u"txtnr cmdBort cmdAndra cmdangra Command2 txtglosor"_s
+            << edit;
+        QTest::newRow("edit, change") << u"mnuAltBort txtnr=2 cmdAndra"_s
+            << u"txtsv txteng cmdlaggtill cmdBak txtglosor"_s << edit;
+        // clang-format on
     }
 
     void windows()
     {
-        const Scene &shown = scene();
-        window = shown.open(*t);
-        QVERIFY(window);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QFETCH(QString, steps);
+        QFETCH(QString, tabCycle);
+        QFETCH(QSize, clientTwips);
+        if (steps == u"start") {
+            t->program.start();
+        } else {
+            t->addPairs({{u"hus"_s, u"house"_s}, {u"katt"_s, u"cat"_s}});
+            t->run(steps);
+        }
+        QCoreApplication::processEvents(); // the window shown last becomes the active one
+        auto *window = qobject_cast<Form *>(QApplication::activeWindow());
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
 
         QStringList missing;
         findUndescribed(QAccessible::queryAccessibleInterface(window), missing);
         QVERIFY2(missing.isEmpty(), qPrintable(u"not described: "_s + missing.join(u", "_s)));
 
-        QCOMPARE(tabCycle(window, shown.tabCycle.first()), shown.tabCycle);
+        QCOMPARE(::tabCycle(window, tabCycle.section(u' ', 0, 0)), tabCycle);
 
-        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                                : 1.0;
-        QCOMPARE(window->devicePixelRatioF(), scale);
-        if (shown.clientTwips.isValid()) {
+        const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s);
+        QCOMPARE(window->devicePixelRatioF(), scale.toDouble());
+        if (clientTwips.isValid()) {
             // Twips become pixels at the screen's logical resolution, which
             // scaling leaves as it is: the window grows with the scale.
             const int dpi = window->logicalDpiX();
-            const QSize expected(qRound(shown.clientTwips.width() * dpi / 1440.0),
-                                 qRound(shown.clientTwips.height() * dpi / 1440.0));
+            const QSize expected = (QSizeF(clientTwips) * dpi / 1440.0).toSize();
             // At least the design's size, grown where a control reaches past it.
             QWidget *client = window->centralWidget();
             QCOMPARE(client->size().expandedTo(expected), client->size());
             QVERIFY(client->rect().contains(client->childrenRect()));
         }
-        const QSize drawn = window->grab().deviceIndependentSize().toSize();
-        QCOMPARE(drawn, window->size());
-        QCOMPARE(window->grab().size(), (QSizeF(window->size()) * scale).toSize());
         t->dialogs.takeMessages();
     }
 };

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QPlainTextEdit>
 
+using namespace Qt::StringLiterals;
+
 class TestFrmSplash : public QObject {
     Q_OBJECT
 
@@ -33,9 +35,8 @@ private slots:
         FrmSplash *splash = t->program.frmSplash.loaded();
         QVERIFY(splash && splash->isVisible() && !t->program.frmglos.loaded());
         QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint)); // no title text anywhere
-        QCOMPARE(child<QPlainTextEdit>(splash, "txtinfo")->toPlainText(),
-                 QStringLiteral("Välkommen\nöga ÅÄÖ"));
-        QCOMPARE(child<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 0.9.1"));
+        QCOMPARE(child<QPlainTextEdit>(splash, "txtinfo")->toPlainText(), u"Välkommen\nöga ÅÄÖ"_s);
+        QCOMPARE(child<QLabel>(splash, "lblVersion")->text(), u"Version 0.9.1"_s);
         QCOMPARE(child<QLabel>(splash, "lblComments")->text(),
                  QStringLiteral(
                      "Stora nyheter: man kan spara och öppna glos filer (*.gls) .Alternativ har nya val"));
@@ -45,7 +46,7 @@ private slots:
         TestProgram::flushDeletes();
         FrmGlos *main = t->program.frmglos.loaded();
         QVERIFY(main && main->isVisible() && !t->program.frmSplash.loaded());
-        QCOMPARE(child<QLabel>(main, "Tid")->text(), QStringLiteral("Klockan är 07:04:03")); // at once
+        QCOMPARE(child<QLabel>(main, "Tid")->text(), u"Klockan är 07:04:03"_s); // at once
     }
 
     void missingFileIsNamed()
@@ -55,7 +56,7 @@ private slots:
             registered = t->program.frmSplash.loaded() != nullptr;
         };
         FrmSplash &splash = t->program.frmSplash.get();
-        QCOMPARE(child<QPlainTextEdit>(&splash, "txtinfo")->toPlainText(), QStringLiteral("Text1"));
+        QCOMPARE(child<QPlainTextEdit>(&splash, "txtinfo")->toPlainText(), u"Text1"_s);
         QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox("Kan inte öppna filen: " + infoFilePath())});
         QVERIFY(registered);
     }

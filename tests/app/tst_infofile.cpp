@@ -7,77 +7,73 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 class TestInfoFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void wholeRegularFilesOnly_data();
-    void wholeRegularFilesOnly();
-    void longUnbrokenRuns_data();
-    void longUnbrokenRuns();
+    void wholeRegularFilesOnly_data()
+    {
+        QTest::addColumn<QString>(
+            "what"); // at the path: "file", "fifo", "folder", "none" or a path of its own
+        QTest::addColumn<bool>("linked"); // through a symbolic link to it
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text"); // null: cannot be opened
+        const QByteArray a(1 << 20, 'a');  // ö's two bytes on either side of the first MiB:
+        QTest::newRow("UTF-8 over 1 MiB") << "file" << false << a.left(a.size() - 1) + "\xC3\xB6 slut"
+                                          << QString(a.left(a.size() - 1)) + u"ö slut"_s;
+        QTest::newRow("Windows-1252")
+            << "file" << false << QByteArray("V\xE4lkommen\r\n\xF6") << "Välkommen\r\nö";
+        QTest::newRow("byte-order mark") << "file" << true << QByteArray("\xEF\xBB\xBFh\xC3\xA5r") << "hår";
+        QTest::newRow("none") << "none" << false << QByteArray() << QString();
+        QTest::newRow("folder") << "folder" << false << QByteArray() << QString();
+        QTest::newRow("named pipe") << "fifo" << false << QByteArray() << QString();
+        QTest::newRow("device, linked") << "/dev/zero" << true << QByteArray() << QString();
+    }
+    void wholeRegularFilesOnly()
+    {
+        QFETCH(QString, what);
+        QFETCH(bool, linked);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QTemporaryDir dir;
+        QString path = what.startsWith(u'/') ? what : dir.filePath(u"glos.txt"_s);
+        if (what == u"file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        } else if (what == u"fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (what == u"folder") {
+            QVERIFY(QDir().mkdir(path));
+        }
+        if (linked) {
+            const QString link = dir.filePath(u"länk.txt"_s);
+            QVERIFY(QFile::link(path, link));
+            path = link;
+        }
+        const std::optional<QString> read = readInfoText(path); // must return, whatever is there
+        QCOMPARE(read.has_value(), !text.isNull());
+        QCOMPARE(read.value_or(QString()), text);
+    }
+
+    void longUnbrokenRuns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("found");
+        const QString run(LongRun, u'x');
+        QTest::newRow("at the limit") << run << false;
+        QTest::newRow("past it") << u"a b\n"_s + run + u'x' << true;
+        QTest::newRow("broken by blank and line break") << run + u' ' + run + u'\n' + run << false;
+        QTest::newRow("no-break space") << run + u'\u00A0' << true;
+    }
+    void longUnbrokenRuns()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, found);
+        QCOMPARE(hasLongUnbrokenRun(text), found);
+    }
 };
-
-void TestInfoFile::wholeRegularFilesOnly_data()
-{
-    QTest::addColumn<QString>("what"); // at the path: "file", "fifo", "folder", "none" or a path of its own
-    QTest::addColumn<bool>("linked");  // through a symbolic link to it
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text"); // null: cannot be opened
-    const QByteArray a(1 << 20, 'a');  // ö's two bytes on either side of the first MiB:
-    QTest::newRow("UTF-8 over 1 MiB") << "file" << false << a.left(a.size() - 1) + "\xC3\xB6 slut"
-                                      << QString(a.left(a.size() - 1)) + QStringLiteral("ö slut");
-    QTest::newRow("Windows-1252") << "file" << false << QByteArray("V\xE4lkommen\r\n\xF6")
-                                  << "Välkommen\r\nö";
-    QTest::newRow("byte-order mark") << "file" << true << QByteArray("\xEF\xBB\xBFh\xC3\xA5r") << "hår";
-    QTest::newRow("none") << "none" << false << QByteArray() << QString();
-    QTest::newRow("folder") << "folder" << false << QByteArray() << QString();
-    QTest::newRow("named pipe") << "fifo" << false << QByteArray() << QString();
-    QTest::newRow("device, linked") << "/dev/zero" << true << QByteArray() << QString();
-}
-
-void TestInfoFile::wholeRegularFilesOnly()
-{
-    QFETCH(QString, what);
-    QFETCH(bool, linked);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    const QTemporaryDir dir;
-    QString path = what.startsWith(u'/') ? what : dir.filePath(QStringLiteral("glos.txt"));
-    if (what == u"file") {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    } else if (what == u"fifo") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (what == u"folder") {
-        QVERIFY(QDir().mkdir(path));
-    }
-    if (linked) {
-        const QString link = dir.filePath(QStringLiteral("länk.txt"));
-        QVERIFY(QFile::link(path, link));
-        path = link;
-    }
-    const std::optional<QString> read = readInfoText(path); // must return, whatever is there
-    QCOMPARE(read.has_value(), !text.isNull());
-    QCOMPARE(read.value_or(QString()), text);
-}
-
-void TestInfoFile::longUnbrokenRuns_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("found");
-    const QString run(LongRun, u'x');
-    QTest::newRow("at the limit") << run << false;
-    QTest::newRow("past it") << QStringLiteral("a b\n") + run + u'x' << true;
-    QTest::newRow("broken by blank and line break") << run + u' ' + run + u'\n' + run << false;
-    QTest::newRow("no-break space") << run + u'\u00A0' << true;
-}
-
-void TestInfoFile::longUnbrokenRuns()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, found);
-    QCOMPARE(hasLongUnbrokenRun(text), found);
-}
 
 QTEST_GUILESS_MAIN(TestInfoFile)
 #include "tst_infofile.moc"

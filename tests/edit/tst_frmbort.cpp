@@ -1,7 +1,6 @@
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
 #include "support/testprogram.h"
-#include "support/typing.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,28 +19,8 @@ class TestFrmBort : public QObject {
     void open(const QList<WordPair> &pairs = {{u"a"_s, u"1"_s}, {u"b"_s, u"2"_s}, {u"c"_s, u"3"_s}})
     {
         t->addPairs(pairs);
-        TestProgram::trigger(&t->main(), "mnuAltBort");
+        t->run(u"mnuAltBort"_s);
         QVERIFY(edit() && QTest::qWaitForWindowActive(edit())); // for focus and selection
-    }
-    // "nr=X", "sv=X", "eng=X" replace that box's text as a user does (focus,
-    // delete, type); "mnuX" chooses the main window's menu item; "Enter"
-    // presses Enter in the focused box; any other step clicks that button.
-    void run(const QString &steps)
-    {
-        for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
-            if (step.contains(u'=')) {
-                auto *box = control<QLineEdit>(qPrintable(u"txt"_s + step.section(u'=', 0, 0)));
-                box->setFocus(); // which selects all the text, or it stays selected
-                QTest::keyClick(box, Qt::Key_Delete);
-                typeText(box, step.section(u'=', 1));
-            } else if (step.startsWith(u"mnu"_s)) {
-                TestProgram::trigger(&t->main(), qPrintable(step));
-            } else if (step == u"Enter"_s) {
-                pressEnter(edit()->focusWidget());
-            } else {
-                TestProgram::click(edit(), qPrintable(step));
-            }
-        }
     }
     // The listing (each line ended by "|"), the mode (in change mode with the
     // chosen number and pair as the boxes show them), the default button and
@@ -97,18 +76,19 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
         const auto row = [](const char *steps, const char *shown) { QTest::newRow(steps) << steps << shown; };
-        row("nr=1 Enter", "1, b=2|2, c=3| list cmdBort txtnr=");
-        row("nr=2.9 Enter", "1, a=1|2, c=3| list cmdBort txtnr=");
-        row("nr=3 cmdBort", "1, a=1|2, b=2| list cmdBort txtnr=");
-        row("nr=1 Enter mnuAltBort", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr="); // afresh, and once
-        row("nr=3 Enter nr=1 Enter nr=1 Enter Command2", "gone; main:  (0, 0)");
-        row("nr=1 Enter cmdangra", "gone; main: a|b|c (3, 3)");
-        row("nr=2 cmdAndra sv=ö eng=two cmdlaggtill", "1, a=1|2, ö=two|3, c=3| list cmdAndra txtnr=");
-        row("nr=2 cmdAndra sv= eng=two cmdlaggtill", "1, a=1|2, b=two|3, c=3| list cmdAndra txtnr=");
-        row("nr=2 cmdAndra sv=ö eng= cmdlaggtill",
+        row("txtnr=1 Enter", "1, b=2|2, c=3| list cmdBort txtnr=");
+        row("txtnr=2.9 Enter", "1, a=1|2, c=3| list cmdBort txtnr=");
+        row("txtnr=3 cmdBort", "1, a=1|2, b=2| list cmdBort txtnr=");
+        row("txtnr=1 Enter mnuAltBort", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr="); // afresh, and once
+        row("txtnr=3 Enter txtnr=1 Enter txtnr=1 Enter Command2", "gone; main:  (0, 0)");
+        row("txtnr=1 Enter cmdangra", "gone; main: a|b|c (3, 3)");
+        row("txtnr=2 cmdAndra txtsv=ö txteng=two cmdlaggtill",
+            "1, a=1|2, ö=two|3, c=3| list cmdAndra txtnr=");
+        row("txtnr=2 cmdAndra txtsv= txteng=two cmdlaggtill", "1, a=1|2, b=two|3, c=3| list cmdAndra txtnr=");
+        row("txtnr=2 cmdAndra txtsv=ö txteng= cmdlaggtill",
             "1, a=1|2, b=2|3, c=3| change (Valt nummer är: nr 2: ö=) cmdlaggtill cmdlaggtill");
-        row("nr=2 cmdAndra sv=ö eng=two cmdBak", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[2]");
-        row("nr=2 cmdAndra eng=4 cmdlaggtill nr=1 Enter cmdBak",
+        row("txtnr=2 cmdAndra txtsv=ö txteng=two cmdBak", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[2]");
+        row("txtnr=2 cmdAndra txteng=4 cmdlaggtill txtnr=1 Enter cmdBak",
             "1, a=1|2, b=4|3, c=3| list cmdAndra txtnr=[1]");
     }
     void steps()
@@ -116,7 +96,7 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, shown);
         open();
-        run(steps);
+        t->run(steps);
         QCOMPARE(this->shown(), shown);
     }
 
@@ -125,7 +105,7 @@ private slots:
         open();
         const QString title = u"FEL NUMMER"_s;
         for (const QString &typed : {u"0"_s, QString(), u"apa"_s, u"4"_s}) {
-            run(u"nr=%1 cmdAndra nr=%1 Enter"_s.arg(typed));
+            t->run(u"txtnr=%1 cmdAndra txtnr=%1 Enter"_s.arg(typed));
             QCOMPARE(t->dialogs.takeMessages(),
                      (QList<Message>{
                          okBox(u"Skriv in nummret föra den glosa som du vill ändra"_s, title),

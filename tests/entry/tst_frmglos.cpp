@@ -8,19 +8,171 @@
 #include <QListWidget>
 #include <QTableWidget>
 
+using namespace Qt::StringLiterals;
+
 class TestFrmGlos : public QObject {
     Q_OBJECT
 
 private slots:
     void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup();
-    void enterOrButtonAddsThePair();
-    void fullListRefusesTheNextPair();
-    void messagesOfTheCommands_data();
-    void messagesOfTheCommands();
-    void captionNamesTheUserOnce_data();
-    void captionNamesTheUserOnce();
-    void viewShowsThePairsAndExitEnds();
+    void cleanup()
+    {
+        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
+        t.reset();
+    }
+
+    void enterOrButtonAddsThePair()
+    {
+        auto *txtsv = child<QLineEdit>(&main(), "txtsv");
+        auto *txteng = child<QLineEdit>(&main(), "txteng");
+        typeText(txtsv, u"hus"_s);
+        typeText(txteng, u"house"_s);
+        pressEnter(txteng);
+        typeText(txtsv, u"öga"_s);
+        pressEnter(txtsv); // refused: the typed word stays, the focus goes back to it
+        QCOMPARE(t->dialogs.takeMessages(),
+                 QList<Message>{okBox("Du måste skriva in text i båda textrutorna")});
+        QCOMPARE(txtsv->text(), u"öga"_s);
+        QVERIFY(txtsv->hasFocus());
+        typeText(txteng, u"eye"_s);
+        pressEnter(txteng);
+        addPair(u"hus"_s, u"house"_s);
+
+        QCOMPARE(listed(), (QStringList{"hus", u"öga"_s, "hus"}));
+        QCOMPARE(t->program.state.wordCount, quint8(3));
+        QCOMPARE(main().grid().rowCount(), 4);
+        QCOMPARE(main().grid().cell(0, 0) + main().grid().cell(2, 2), u"32"_s);
+        QCOMPARE(main().grid().pair(2), (WordPair{u"öga"_s, "eye"}));
+        QCOMPARE(txtsv->text() + txteng->text(), QString());
+        QVERIFY(txtsv->hasFocus());
+
+        typeText(txtsv, u"katt"_s);
+        txteng->setFocus();
+        txtsv->setFocus(); // back in the box, typing replaces what it holds
+        QCOMPARE(txtsv->selectedText(), u"katt"_s);
+        const QString pasted(40000, u'x'); // far beyond a text box's usual limit, and kept whole
+        txtsv->insert(pasted);
+        typeText(txteng, u"x"_s);
+        pressEnter(txteng);
+        QCOMPARE(main().grid().cell(4, 0), pasted);
+    }
+
+    void fullListRefusesTheNextPair()
+    {
+        for (int i = 1; i <= 256; ++i)
+            addPair(u"sv%1"_s.arg(i), u"en%1"_s.arg(i));
+        QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox(ListFullText)});
+        QCOMPARE(listed().size(), 255);
+        QCOMPARE(main().grid().pair(255), (WordPair{"sv255", "en255"}));
+        QCOMPARE(child<QLineEdit>(&main(), "txtsv")->text(),
+                 u"sv256"_s); // nothing typed is lost
+    }
+
+    void messagesOfTheCommands_data()
+    {
+        // A list of `pairs` pairs, `user` logged in, the list box emptied when
+        // `emptyListBox`; then `command` with the queued answers gives `messages`
+        // and leaves `pairsLeft` pairs.
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<int>("user");
+        QTest::addColumn<bool>("emptyListBox");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::addColumn<int>("pairsLeft");
+
+        const QString standard = u"Standard användaren har inte tillgång till den här funktionen"_s;
+        const QString other = u"Byt användare för att få tillgång till funktionen"_s;
+        const QString denied = u"Åtkomst nekas"_s;
+        const Message mustAdd = okBox(u"Du måste lägga till glosor för att spara"_s);
+        const Message clear = yesNoBox(
+            "Det här kommer att rensa alla inmatade glosor.\r\nÄr du säker på att vill du forstätta?",
+            "Rensa glosor");
+        const Message dataFel =
+            yesNoBox("Vill du verkligen spara?\r\nDet kanske inte finns några glosor att spara", "Data fel");
+        const Message noCount{"Fel vid öppning av fil.\r\nInformationen om antal glosor var felaktig",
+                              {},
+                              Message::Buttons::Ok,
+                              Message::Icon::Critical};
+        using Msgs = QList<Message>;
+        using Answers = QList<Answer>;
+        // clang-format off
+        QTest::newRow("practice, empty list") << 0 << 1 << false << "cmdOva" << Answers{} << Msgs{okBox("Du måste lägga till en glosa")} << 0;
+        QTest::newRow("edit, empty list") << 0 << 1 << false << "mnuAltBort" << Answers{} << Msgs{okBox("Måste lägga till glosor först!\r\ni=0")} << 0;
+        QTest::newRow("save, empty list") << 0 << 1 << false << "mnuAltOpenSave" << Answers{} << Msgs{mustAdd} << 0;
+        QTest::newRow("save, count but no items, Yes") << 1 << 1 << true << "mnuAltOpenSave" << Answers{Answer::Yes} << Msgs{dataFel, mustAdd} << 1;
+        QTest::newRow("save, count but no items, No") << 1 << 1 << true << "mnuAltOpenSave" << Answers{Answer::No} << Msgs{dataFel} << 1;
+        QTest::newRow("save, standard user") << 1 << 0 << false << "mnuAltOpenSave" << Answers{} << Msgs{okBox(standard)} << 1;
+        QTest::newRow("save, user 4") << 1 << 4 << false << "mnuAltOpenSave" << Answers{} << Msgs{okBox(other)} << 1;
+        QTest::newRow("open, standard user") << 1 << 0 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(standard, denied)} << 1;
+        QTest::newRow("open, user 5") << 1 << 5 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(other, denied)} << 1;
+        QTest::newRow("open, user 3, no file yet") << 1 << 3 << false << "mnuAltOpen" << Answers{} << Msgs{noCount} << 1;
+        QTest::newRow("clear all, No") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::No} << Msgs{clear} << 2;
+        QTest::newRow("clear all, Yes") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::Yes} << Msgs{clear} << 0;
+        // clang-format on
+    }
+    void messagesOfTheCommands()
+    {
+        QFETCH(int, pairs);
+        QFETCH(int, user);
+        QFETCH(bool, emptyListBox);
+        QFETCH(QString, command);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QList<Message>, messages);
+        QFETCH(int, pairsLeft);
+        for (int i = 0; i < pairs; ++i)
+            addPair(u"hus"_s, u"house"_s);
+        if (emptyListBox)
+            child<QListWidget>(&main(), "listGlos")->clear();
+        t->program.state.currentUser = quint8(user);
+        for (Answer answer : answers)
+            t->dialogs.answerYesNo(answer);
+
+        main();
+        t->run(command);
+
+        QCOMPARE(t->dialogs.takeMessages(), messages);
+        QVERIFY(main().isVisible());
+        QCOMPARE(int(t->program.state.wordCount), pairsLeft);
+        QCOMPARE(main().grid().count(), pairsLeft);
+        if (!emptyListBox)
+            QCOMPARE(listed().size(), pairsLeft);
+    }
+
+    void captionNamesTheUserOnce_data()
+    {
+        QTest::addColumn<int>("user");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Kvarto") << 1 << "Kvartos Ordkvarn   Användare:Kvarto";
+        QTest::newRow("Lumba") << 2 << "Kvartos Ordkvarn   Användare:Lumba";
+        QTest::newRow("Trevian") << 3 << "Kvartos Ordkvarn";
+    }
+    void captionNamesTheUserOnce()
+    {
+        QFETCH(int, user);
+        QFETCH(QString, caption);
+        t->program.state.currentUser = quint8(user);
+        QCOMPARE(main().windowTitle(), caption);
+        main().unload(); // loaded again, the caption starts from its design
+        TestProgram::flushDeletes();
+        QCOMPARE(main().windowTitle(), caption);
+    }
+
+    void viewShowsThePairsAndExitEnds()
+    {
+        addPair(u"hus"_s, u"house"_s);
+        addPair(u"öga"_s, u"eye"_s);
+        t->run(u"mnuAltGlos"_s);
+        FrmGlosor *view = t->program.frmglosor.loaded();
+        QVERIFY(view && view->isVisible());
+        auto *grid = child<QTableWidget>(view, "MSFlexGrid1");
+        QCOMPARE(grid->rowCount(), 2);
+        QCOMPARE(grid->item(1, 0)->text() + grid->item(1, 1)->text(), u"ögaeye"_s);
+
+        t->run(u"mnuAvlsuta"_s);
+        QCOMPARE(t->quitCalls, 1);
+        QVERIFY(!t->program.frmglos.loaded() && !t->program.frmglosor.loaded());
+    }
 
 private:
     FrmGlos &main() { return t->main(); }
@@ -28,167 +180,6 @@ private:
     QStringList listed() { return t->listed(); }
     std::unique_ptr<TestProgram> t;
 };
-
-void TestFrmGlos::cleanup()
-{
-    VERIFY_NO_PENDING_DIALOGS(t->dialogs);
-    t.reset();
-}
-
-void TestFrmGlos::enterOrButtonAddsThePair()
-{
-    auto *txtsv = child<QLineEdit>(&main(), "txtsv");
-    auto *txteng = child<QLineEdit>(&main(), "txteng");
-    typeText(txtsv, QStringLiteral("hus"));
-    typeText(txteng, QStringLiteral("house"));
-    pressEnter(txteng);
-    typeText(txtsv, QStringLiteral("öga"));
-    pressEnter(txtsv); // refused: the typed word stays, the focus goes back to it
-    QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox("Du måste skriva in text i båda textrutorna")});
-    QCOMPARE(txtsv->text(), QStringLiteral("öga"));
-    QVERIFY(txtsv->hasFocus());
-    typeText(txteng, QStringLiteral("eye"));
-    pressEnter(txteng);
-    addPair(QStringLiteral("hus"), QStringLiteral("house"));
-
-    QCOMPARE(listed(), (QStringList{"hus", QStringLiteral("öga"), "hus"}));
-    QCOMPARE(t->program.state.wordCount, quint8(3));
-    QCOMPARE(main().grid().rowCount(), 4);
-    QCOMPARE(main().grid().cell(0, 0) + main().grid().cell(2, 2), QStringLiteral("32"));
-    QCOMPARE(main().grid().pair(2), (WordPair{QStringLiteral("öga"), "eye"}));
-    QCOMPARE(txtsv->text() + txteng->text(), QString());
-    QVERIFY(txtsv->hasFocus());
-
-    typeText(txtsv, QStringLiteral("katt"));
-    txteng->setFocus();
-    txtsv->setFocus(); // back in the box, typing replaces what it holds
-    QCOMPARE(txtsv->selectedText(), QStringLiteral("katt"));
-    const QString pasted(40000, u'x'); // far beyond a text box's usual limit, and kept whole
-    txtsv->insert(pasted);
-    typeText(txteng, QStringLiteral("x"));
-    pressEnter(txteng);
-    QCOMPARE(main().grid().cell(4, 0), pasted);
-}
-
-void TestFrmGlos::fullListRefusesTheNextPair()
-{
-    for (int i = 1; i <= 256; ++i)
-        addPair(QStringLiteral("sv%1").arg(i), QStringLiteral("en%1").arg(i));
-    QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox(ListFullText)});
-    QCOMPARE(listed().size(), 255);
-    QCOMPARE(main().grid().pair(255), (WordPair{"sv255", "en255"}));
-    QCOMPARE(child<QLineEdit>(&main(), "txtsv")->text(), QStringLiteral("sv256")); // nothing typed is lost
-}
-
-void TestFrmGlos::messagesOfTheCommands_data()
-{
-    // A list of `pairs` pairs, `user` logged in, the list box emptied when
-    // `emptyListBox`; then `command` with the queued answers gives `messages`
-    // and leaves `pairsLeft` pairs.
-    QTest::addColumn<int>("pairs");
-    QTest::addColumn<int>("user");
-    QTest::addColumn<bool>("emptyListBox");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QList<Message>>("messages");
-    QTest::addColumn<int>("pairsLeft");
-
-    const QString standard = QStringLiteral("Standard användaren har inte tillgång till den här funktionen");
-    const QString other = QStringLiteral("Byt användare för att få tillgång till funktionen");
-    const QString denied = QStringLiteral("Åtkomst nekas");
-    const Message mustAdd = okBox(QStringLiteral("Du måste lägga till glosor för att spara"));
-    const Message clear =
-        yesNoBox("Det här kommer att rensa alla inmatade glosor.\r\nÄr du säker på att vill du forstätta?",
-                 "Rensa glosor");
-    const Message dataFel =
-        yesNoBox("Vill du verkligen spara?\r\nDet kanske inte finns några glosor att spara", "Data fel");
-    const Message noCount{"Fel vid öppning av fil.\r\nInformationen om antal glosor var felaktig",
-                          {},
-                          Message::Buttons::Ok,
-                          Message::Icon::Critical};
-    using Msgs = QList<Message>;
-    using Answers = QList<Answer>;
-    // clang-format off
-    QTest::newRow("practice, empty list") << 0 << 1 << false << "cmdOva" << Answers{} << Msgs{okBox("Du måste lägga till en glosa")} << 0;
-    QTest::newRow("edit, empty list") << 0 << 1 << false << "mnuAltBort" << Answers{} << Msgs{okBox("Måste lägga till glosor först!\r\ni=0")} << 0;
-    QTest::newRow("save, empty list") << 0 << 1 << false << "mnuAltOpenSave" << Answers{} << Msgs{mustAdd} << 0;
-    QTest::newRow("save, count but no items, Yes") << 1 << 1 << true << "mnuAltOpenSave" << Answers{Answer::Yes} << Msgs{dataFel, mustAdd} << 1;
-    QTest::newRow("save, count but no items, No") << 1 << 1 << true << "mnuAltOpenSave" << Answers{Answer::No} << Msgs{dataFel} << 1;
-    QTest::newRow("save, standard user") << 1 << 0 << false << "mnuAltOpenSave" << Answers{} << Msgs{okBox(standard)} << 1;
-    QTest::newRow("save, user 4") << 1 << 4 << false << "mnuAltOpenSave" << Answers{} << Msgs{okBox(other)} << 1;
-    QTest::newRow("open, standard user") << 1 << 0 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(standard, denied)} << 1;
-    QTest::newRow("open, user 5") << 1 << 5 << false << "mnuAltOpen" << Answers{} << Msgs{okBox(other, denied)} << 1;
-    QTest::newRow("open, user 3, no file yet") << 1 << 3 << false << "mnuAltOpen" << Answers{} << Msgs{noCount} << 1;
-    QTest::newRow("clear all, No") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::No} << Msgs{clear} << 2;
-    QTest::newRow("clear all, Yes") << 2 << 0 << false << "mnuAltrensa" << Answers{Answer::Yes} << Msgs{clear} << 0;
-    // clang-format on
-}
-
-void TestFrmGlos::messagesOfTheCommands()
-{
-    QFETCH(int, pairs);
-    QFETCH(int, user);
-    QFETCH(bool, emptyListBox);
-    QFETCH(QString, command);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QList<Message>, messages);
-    QFETCH(int, pairsLeft);
-    for (int i = 0; i < pairs; ++i)
-        addPair(QStringLiteral("hus"), QStringLiteral("house"));
-    if (emptyListBox)
-        child<QListWidget>(&main(), "listGlos")->clear();
-    t->program.state.currentUser = quint8(user);
-    for (Answer answer : answers)
-        t->dialogs.answerYesNo(answer);
-
-    if (main().findChild<QPushButton *>(command))
-        TestProgram::click(&main(), qPrintable(command));
-    else
-        TestProgram::trigger(&main(), qPrintable(command));
-
-    QCOMPARE(t->dialogs.takeMessages(), messages);
-    QVERIFY(main().isVisible());
-    QCOMPARE(int(t->program.state.wordCount), pairsLeft);
-    QCOMPARE(main().grid().count(), pairsLeft);
-    if (!emptyListBox)
-        QCOMPARE(listed().size(), pairsLeft);
-}
-
-void TestFrmGlos::captionNamesTheUserOnce_data()
-{
-    QTest::addColumn<int>("user");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Kvarto") << 1 << "Kvartos Ordkvarn   Användare:Kvarto";
-    QTest::newRow("Lumba") << 2 << "Kvartos Ordkvarn   Användare:Lumba";
-    QTest::newRow("Trevian") << 3 << "Kvartos Ordkvarn";
-}
-
-void TestFrmGlos::captionNamesTheUserOnce()
-{
-    QFETCH(int, user);
-    QFETCH(QString, caption);
-    t->program.state.currentUser = quint8(user);
-    QCOMPARE(main().windowTitle(), caption);
-    main().unload(); // loaded again, the caption starts from its design
-    TestProgram::flushDeletes();
-    QCOMPARE(main().windowTitle(), caption);
-}
-
-void TestFrmGlos::viewShowsThePairsAndExitEnds()
-{
-    addPair(QStringLiteral("hus"), QStringLiteral("house"));
-    addPair(QStringLiteral("öga"), QStringLiteral("eye"));
-    TestProgram::trigger(&main(), "mnuAltGlos");
-    FrmGlosor *view = t->program.frmglosor.loaded();
-    QVERIFY(view && view->isVisible());
-    auto *grid = child<QTableWidget>(view, "MSFlexGrid1");
-    QCOMPARE(grid->rowCount(), 2);
-    QCOMPARE(grid->item(1, 0)->text() + grid->item(1, 1)->text(), QStringLiteral("ögaeye"));
-
-    TestProgram::trigger(&main(), "mnuAvlsuta");
-    QCOMPARE(t->quitCalls, 1);
-    QVERIFY(!t->program.frmglos.loaded() && !t->program.frmglosor.loaded());
-}
 
 QTEST_MAIN(TestFrmGlos)
 #include "tst_frmglos.moc"

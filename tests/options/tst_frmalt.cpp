@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTabBar>
 
 using namespace Qt::StringLiterals;
 
@@ -29,23 +28,12 @@ class TestFrmAlt : public QObject {
     FrmAlt *alt() const { return t->program.frmAlt.loaded(); }
     template <class T = QWidget> T *control(const QString &name) { return child<T>(alt(), name); }
     bool shows(const QString &name) { return control(name)->isVisibleTo(alt()); }
-    void click(const QString &name) { TestProgram::click(alt(), name.toUtf8().constData()); }
-    void tick(const QString &name) // an option button or a check box, on whichever page it is
+    // Opens the window from the active window (the main window, given three pairs first).
+    void open(const QString &menu = u"mnuAltutse"_s, bool addPairs = true)
     {
-        auto *button = alt() ? alt()->findChild<QAbstractButton *>(name) : nullptr;
-        QVERIFY2(button, qPrintable(name));
-        auto *tabs = control<QTabBar>(u"tbsOptions"_s);
-        for (int page = 0; page < 3; ++page)
-            if (control(u"picOptions_%1"_s.arg(page))->isAncestorOf(button))
-                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
-        button->click();
-    }
-    // Opens the window from the main window with three pairs, or from another opener.
-    void open(QWidget *opener = nullptr, const char *menu = "mnuAltutse")
-    {
-        if (!opener)
+        if (addPairs)
             t->addPairs(Pairs);
-        TestProgram::trigger(opener ? opener : &t->main(), menu);
+        t->run(menu);
         QVERIFY(alt() && QTest::qWaitForWindowActive(alt()));
     }
 
@@ -75,8 +63,7 @@ private slots:
         QFETCH(int, after);
         t->program.state.currentUser = 2;
         open();
-        tick(u"optanv_%1"_s.arg(user));
-        click(u"cmdanv"_s);
+        t->run(u"tbsOptions=2 optanv_%1 cmdanv"_s.arg(user));
         QVERIFY(!shows(u"cmdOK"_s) && !alt()->unload()); // login mode: no way out but a login or "&Ångra"
         auto *passwordBox = control<QLineEdit>(u"txtLösen"_s);
         QVERIFY(passwordBox->hasFocus());
@@ -86,9 +73,8 @@ private slots:
         typeText(passwordBox, password.mid(1));
         pressEnter(passwordBox); // "Bekräfta ändring"
         QCOMPARE(t->dialogs.takeMessages(), QList{okBox(message)});
-        QTest::keyClick(passwordBox, Qt::Key_Escape); // "&Ångra" when refused, else "Avbryt"
-        TestProgram::flushDeletes();
-        if (after == 2) // the window is back as it opened
+        t->run(u"Esc"_s); // "&Ångra" when refused, else "Avbryt"
+        if (after == 2)   // the window is back as it opened
             QVERIFY(shows(u"cmdOK"_s) && control<QPushButton>(u"cmdOK"_s)->isDefault());
         else
             QVERIFY(!alt());
@@ -108,21 +94,14 @@ private slots:
     {
         QFETCH(bool, practice);
         QFETCH(bool, ok);
-        const char *menu = practice ? "mnuAltSe" : "mnuAltutse";
+        const QString menu = practice ? u"mnuAltSe"_s : u"mnuAltutse"_s;
         if (practice) {
-            FrmOva *ova = t->startPractice(Pairs);
-            auto *answer = child<QLineEdit>(ova, u"txteng"_s);
-            typeText(answer, u"house"_s);
-            pressEnter(answer); // "Rätt!"
-            pressEnter(answer); // "Nästa": katt
-            open(ova, menu);
-        } else {
-            open();
+            t->startPractice(Pairs);
+            t->run(u"txteng=house Enter Enter"_s); // "Rätt!", "Nästa": katt
         }
-        const QStringList choices{u"optklockan_0"_s, u"opglosggr_1"_s, u"opGlos_1"_s, u"optOrdn_1"_s};
-        for (const QString &name : choices)
-            tick(name);
-        click(ok ? u"cmdOK"_s : u"cmdAvbryt"_s);
+        open(menu, !practice);
+        const QString choices = u"optklockan_0 tbsOptions=1 opglosggr_1 opGlos_1 optOrdn_1"_s;
+        t->run(choices + (ok ? u" cmdOK"_s : u" cmdAvbryt"_s));
         QVERIFY(!alt());
 
         const AppState &s = t->program.state;
@@ -136,8 +115,8 @@ private slots:
             QCOMPARE(t->listed(), (QStringList{u"hus"_s, u"katt"_s, u"öga"_s}));
 
         // The next opening shows what is stored.
-        open(practice ? static_cast<QWidget *>(t->program.frmOva.loaded()) : &t->main(), menu);
-        for (const QString &name : choices)
+        open(menu, false);
+        for (const QString &name : choices.split(u' ').filter(u"_"_s)) // the buttons, not the tab
             QVERIFY2(control<QRadioButton>(name)->isChecked() == ok, qPrintable(name));
     }
 
@@ -184,16 +163,14 @@ private slots:
         QFETCH(bool, clash);
         const AppState start = t->program.state;
         open();
-        for (const QString &box : ticks.split(u' '))
-            tick(box);
+        t->run(ticks);
         t->dialogs.chooseColor(picked);
-        click(u"Command1"_s);
+        t->run(u"Command1"_s);
         QCOMPARE(t->dialogs.takeColorRequests(), (QList{ColorRequest{u"Välj färg"_s, 0x00FF0000}}));
-        tick(u"optklockan_0"_s);
-        click(u"cmdOK"_s);
+        t->run(u"optklockan_0 cmdOK"_s);
         if (clash) { // the window stays, and "Avbryt" stores nothing either
             QCOMPARE(t->dialogs.takeMessages(), QList{okBox(ColorClashText)});
-            click(u"cmdAvbryt"_s);
+            t->run(u"cmdAvbryt"_s);
         }
         QCOMPARE(t->program.state.showClock, clash ? Bool16True : Bool16False);
         for (int slot = 0; slot < ColorSlotCount; ++slot)

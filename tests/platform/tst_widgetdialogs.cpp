@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 // What a real message box showed, read while it was open.
 struct Shown {
     QString title;
@@ -21,71 +23,67 @@ class TestWidgetDialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void messageBoxShowsAndAnswers_data();
-    void messageBoxShowsAndAnswers();
+    void messageBoxShowsAndAnswers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("yesNo");
+        QTest::addColumn<bool>("critical");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("shownTitle");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("no title") << "rad 1\r\nrad 2"
+                                  << "" << false << false << "OK"
+                                  << "Ordkvarnen" << int(Answer::Ok);
+        QTest::newRow("Ja") << "Ta bort?"
+                            << "Fråga" << true << true << "&Ja"
+                            << "Fråga" << int(Answer::Yes);
+        QTest::newRow("Nej") << "Ta bort?"
+                             << "" << true << false << "&Nej"
+                             << "Ordkvarnen" << int(Answer::No);
+        const QString answer = u"abcdefghijklmnopqrstuvwxyzåäö"_s.repeated(7).left(201);
+        QTest::newRow("long answer") << "Rätt svar är:\r\n" + answer << "FUSK" << false << false << "OK"
+                                     << "FUSK" << int(Answer::Ok);
+    }
+    void messageBoxShowsAndAnswers()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(bool, yesNo);
+        QFETCH(bool, critical);
+        QFETCH(QString, press);
+        QFETCH(QString, shownTitle);
+        QFETCH(int, answer);
+
+        Shown shown;
+        QTimer::singleShot(0, [&shown, press] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            auto *label = box->findChild<QLabel *>(u"qt_msgbox_label"_s);
+            shown = {box->windowTitle(), label->text().remove(u'\u200B'), box->icon(), {}, true};
+            for (const QString &piece : label->text().split(QRegularExpression(u"[\\s\\x{200B}]"_s)))
+                shown.fits &= label->fontMetrics().horizontalAdvance(piece) <= label->contentsRect().width();
+            shown.fits &= label->heightForWidth(label->width()) <= label->height();
+            for (QAbstractButton *button : box->buttons()) {
+                shown.buttons << button->text();
+                if (button->text() == press)
+                    button->click();
+            }
+        });
+        WidgetDialogs dialogs;
+        const Message::Buttons buttons = yesNo ? Message::Buttons::YesNo : Message::Buttons::Ok;
+        const Message::Icon icon = critical ? Message::Icon::Critical : Message::Icon::None;
+        QCOMPARE(int(dialogs.message({text, title, buttons, icon})), answer);
+
+        QCOMPARE(shown.title, shownTitle);
+        QCOMPARE(shown.text, text.replace("\r\n", "\n"));
+        QCOMPARE(shown.icon, critical ? QMessageBox::Critical : QMessageBox::NoIcon);
+        shown.buttons.sort();
+        QCOMPARE(shown.buttons, yesNo ? QStringList({"&Ja", "&Nej"}) : QStringList({"OK"}));
+        QVERIFY(shown.fits);
+    }
 };
-
-void TestWidgetDialogs::messageBoxShowsAndAnswers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<bool>("yesNo");
-    QTest::addColumn<bool>("critical");
-    QTest::addColumn<QString>("press");
-    QTest::addColumn<QString>("shownTitle");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("no title") << "rad 1\r\nrad 2"
-                              << "" << false << false << "OK"
-                              << "Ordkvarnen" << int(Answer::Ok);
-    QTest::newRow("Ja") << "Ta bort?"
-                        << "Fråga" << true << true << "&Ja"
-                        << "Fråga" << int(Answer::Yes);
-    QTest::newRow("Nej") << "Ta bort?"
-                         << "" << true << false << "&Nej"
-                         << "Ordkvarnen" << int(Answer::No);
-    const QString answer = QStringLiteral("abcdefghijklmnopqrstuvwxyzåäö").repeated(7).left(201);
-    QTest::newRow("long answer") << "Rätt svar är:\r\n" + answer << "FUSK" << false << false << "OK"
-                                 << "FUSK" << int(Answer::Ok);
-}
-
-void TestWidgetDialogs::messageBoxShowsAndAnswers()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, title);
-    QFETCH(bool, yesNo);
-    QFETCH(bool, critical);
-    QFETCH(QString, press);
-    QFETCH(QString, shownTitle);
-    QFETCH(int, answer);
-
-    Shown shown;
-    QTimer::singleShot(0, [&shown, press] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-        shown = {box->windowTitle(), label->text().remove(u'\u200B'), box->icon(), {}, true};
-        for (const QString &piece : label->text().split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]"))))
-            shown.fits &= label->fontMetrics().horizontalAdvance(piece) <= label->contentsRect().width();
-        shown.fits &= label->heightForWidth(label->width()) <= label->height();
-        for (QAbstractButton *button : box->buttons()) {
-            shown.buttons << button->text();
-            if (button->text() == press)
-                button->click();
-        }
-    });
-    WidgetDialogs dialogs;
-    const Message::Buttons buttons = yesNo ? Message::Buttons::YesNo : Message::Buttons::Ok;
-    const Message::Icon icon = critical ? Message::Icon::Critical : Message::Icon::None;
-    QCOMPARE(int(dialogs.message({text, title, buttons, icon})), answer);
-
-    QCOMPARE(shown.title, shownTitle);
-    QCOMPARE(shown.text, text.replace("\r\n", "\n"));
-    QCOMPARE(shown.icon, critical ? QMessageBox::Critical : QMessageBox::NoIcon);
-    shown.buttons.sort();
-    QCOMPARE(shown.buttons, yesNo ? QStringList({"&Ja", "&Nej"}) : QStringList({"OK"}));
-    QVERIFY(shown.fits);
-}
 
 QTEST_MAIN(TestWidgetDialogs)
 #include "tst_widgetdialogs.moc"

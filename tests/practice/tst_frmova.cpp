@@ -24,7 +24,6 @@ class TestFrmOva : public QObject {
     FrmOva *ova() const { return t->program.frmOva.loaded(); }
     template <class T = QWidget> T *control(const char *name) { return child<T>(ova(), name); }
     QLineEdit *answerBox() { return control<QLineEdit>("txteng"); }
-    void click(const char *button) { TestProgram::click(ova(), button); }
     void answer(const QString &text) // replaces what the box holds, then presses Enter
     {
         answerBox()->setFocus();
@@ -75,7 +74,7 @@ private slots:
         control("cmdKlar")->setFocus(); // pressed with the mouse, it hands Enter on to the next step
         pressEnter(control("cmdKlar"));
         QCOMPARE(shown(), u"Fel försök igen|cmdforsok @cmdforsok"_s);
-        click("cmdmeny");
+        t->run(u"cmdmeny"_s);
         QCOMPARE(t->dialogs.takeMessages(), QList<Message>{summaryBox(1, 1, 1, 0)});
         QCOMPARE(t->listed(), (QStringList{u"hund"_s, u"katt"_s})); // handed back to the main window
     }
@@ -84,7 +83,7 @@ private slots:
     {
         t->startPractice({{u"hus"_s, u"house"_s}, {u"öga"_s, u"eye"_s}, {u"bil"_s, u"car"_s}});
         answer(u"house"_s);
-        click("cmdny");
+        t->run(u"cmdny"_s);
         answer(u"eye"_s);
         pressEnter(answerBox());
         answer(u"fel"_s);

@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+using namespace Qt::StringLiterals;
+
 Answer ScriptedDialogs::message(const Message &message)
 {
     m_messages.append(message);
@@ -32,15 +34,15 @@ QString ScriptedDialogs::pendingReport() const
 {
     QStringList report;
     for (const Message &message : m_messages)
-        report << QStringLiteral("unchecked message: %1").arg(describe(message));
+        report << u"unchecked message: %1"_s.arg(describe(message));
     if (!m_fileRequests.isEmpty())
-        report << QStringLiteral("%1 unchecked file dialog(s)").arg(m_fileRequests.size());
+        report << u"%1 unchecked file dialog(s)"_s.arg(m_fileRequests.size());
     if (!m_colorRequests.isEmpty())
-        report << QStringLiteral("%1 unchecked colour dialog(s)").arg(m_colorRequests.size());
+        report << u"%1 unchecked colour dialog(s)"_s.arg(m_colorRequests.size());
     if (!m_yesNo.isEmpty())
-        report << QStringLiteral("%1 unused answer(s): a question did not come").arg(m_yesNo.size());
+        report << u"%1 unused answer(s): a question did not come"_s.arg(m_yesNo.size());
     if (!m_paths.isEmpty() || !m_colors.isEmpty())
-        report << QStringLiteral("unused dialog answers: a dialog did not come");
+        report << u"unused dialog answers: a dialog did not come"_s;
     return report.join(u'\n');
 }
 
@@ -68,10 +70,10 @@ void ScriptedRandom::push(std::initializer_list<int> values)
 
 QString describe(const Message &message)
 {
-    return QStringLiteral("{text \"%1\", title \"%2\", %3, %4}")
-        .arg(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")), message.title,
-             message.buttons == Message::Buttons::Ok ? QStringLiteral("Ok") : QStringLiteral("YesNo"),
-             message.icon == Message::Icon::None ? QStringLiteral("no icon") : QStringLiteral("critical"));
+    return u"{text \"%1\", title \"%2\", %3, %4}"_s.arg(
+        QString(message.text).replace(u"\r\n"_s, u"\\r\\n"_s), message.title,
+        message.buttons == Message::Buttons::Ok ? u"Ok"_s : u"YesNo"_s,
+        message.icon == Message::Icon::None ? u"no icon"_s : u"critical"_s);
 }
 
 char *toString(const Message &message)

@@ -5,8 +5,11 @@
 #include "support/typing.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QListWidget>
+#include <QTabBar>
+
+using namespace Qt::StringLiterals;
 
 TestProgram::TestProgram()
     : paths(dataHome.path(), {})
@@ -46,7 +49,7 @@ void TestProgram::addPairs(const QList<WordPair> &pairs)
     for (const WordPair &pair : pairs) {
         typeText(child<QLineEdit>(&main(), "txtsv"), pair.swedish);
         typeText(child<QLineEdit>(&main(), "txteng"), pair.english);
-        click(&main(), "cmdNästa");
+        QTest::mouseClick(child<QPushButton>(&main(), u"cmdNästa"_s), Qt::LeftButton);
     }
 }
 
@@ -62,7 +65,7 @@ QStringList TestProgram::listed()
 FrmOva *TestProgram::startPractice(const QList<WordPair> &pairs)
 {
     addPairs(pairs);
-    click(&main(), "cmdOva");
+    run(u"cmdOva"_s);
     if (FrmOva *practice = program.frmOva.loaded()) {
         activate(*practice);
         return practice;
@@ -70,16 +73,41 @@ FrmOva *TestProgram::startPractice(const QList<WordPair> &pairs)
     return nullptr;
 }
 
-void TestProgram::click(QWidget *window, const char *name)
+template <class T> T *TestProgram::find(const QString &name)
 {
-    QTest::mouseClick(child<QPushButton>(window, QString::fromUtf8(name)), Qt::LeftButton);
-    flushDeletes();
+    for (QWidget *window : {QApplication::activeWindow(), static_cast<QWidget *>(program.frmglos.loaded())})
+        if (T *found = window ? window->findChild<T *>(name) : nullptr)
+            return found;
+    return nullptr;
 }
 
-void TestProgram::trigger(QWidget *window, const char *name)
+void TestProgram::run(const QString &steps)
 {
-    child<QAction>(window, QString::fromUtf8(name))->trigger();
-    flushDeletes();
+    QCoreApplication::processEvents(); // a window shown by code becomes the active one
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        const QString name = step.section(u'=', 0, 0), value = step.section(u'=', 1);
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && (step == u"Enter" || step == u"Esc")) {
+            QTest::keyClick(focus, step == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
+        } else if (auto *tabs = find<QTabBar>(name)) {
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(value.toInt()).center());
+        } else if (auto *box = find<QLineEdit>(name)) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Delete);
+            typeText(box, value);
+        } else if (auto *button = find<QAbstractButton>(name)) {
+            // Option buttons and check boxes take clicks on their mark, at the left.
+            const bool push = qobject_cast<QPushButton *>(button);
+            QTest::mouseClick(button, Qt::LeftButton, {}, push ? QPoint() : QPoint(4, button->height() / 2));
+        } else if (auto *item = find<QAction>(name)) {
+            item->trigger();
+        } else {
+            QTest::qFail(qPrintable(u"no control named "_s + name), __FILE__, __LINE__);
+            return;
+        }
+        QCoreApplication::processEvents();
+        flushDeletes();
+    }
 }
 
 void TestProgram::flushDeletes()

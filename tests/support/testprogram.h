@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class QWidget;
 
 // A whole program on fakes (scripted dialogs, a set clock, scripted chance,
@@ -34,12 +36,20 @@ public:
     // Adds the pairs and presses "Öva"; the practice window, or nullptr.
     FrmOva *startPractice(const QList<WordPair> &pairs);
 
-    // Clicks a window's button or triggers its menu item, found by name;
-    // windows unloaded by it are deleted afterwards.
-    static void click(QWidget *window, const char *name);
-    static void trigger(QWidget *window, const char *name);
+    // Works the windows as a user does, one blank-separated step at a time:
+    //   "box=text"  focuses that line edit (which selects what it holds),
+    //               presses Delete and types the text;
+    //   "tabs=N"    clicks page N of that tab bar;
+    //   "Enter", "Esc"  presses the key in the control that has the focus;
+    //   "name"      clicks that button or chooses that menu item.
+    // Names are looked up in the active window, then in the main window. After
+    // each step, windows shown are activated and those unloaded deleted.
+    void run(const QString &steps);
     // Lets the event loop delete the windows that were unloaded.
     static void flushDeletes();
+
+private:
+    template <class T> T *find(const QString &name);
 };
 
 // A stand-in for a control that is missing, so that the test fails at its
@@ -56,6 +66,6 @@ template <class T> T *child(QObject *window, const QString &name)
 {
     if (T *found = window ? window->findChild<T *>(name) : nullptr)
         return found;
-    QTest::qFail(qPrintable(QStringLiteral("no control named %1").arg(name)), __FILE__, __LINE__);
+    QTest::qFail(qPrintable(u"no control named %1"_s.arg(name)), __FILE__, __LINE__);
     return standIn<T>();
 }

@@ -10,16 +10,12 @@
 #include "options/frmalt.h"
 #include "practice/frmova.h"
 #include "support/testprogram.h"
-#include "support/typing.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QStyle>
-#include <QTabBar>
 
 #include <cstdio>
 
@@ -64,14 +60,6 @@ void placeInfoText(const TestProgram &t)
     QFile::copy(QStringLiteral(ORDKVARNEN_INFO_TEXT), target);
 }
 
-void answer(FrmOva *practice, const QString &text)
-{
-    auto *box = child<QLineEdit>(practice, QStringLiteral("txteng"));
-    box->clear();
-    typeText(box, text);
-    TestProgram::click(practice, "cmdKlar");
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,7 +78,7 @@ int main(int argc, char *argv[])
     placeInfoText(t);
     t.program.start();
     shoot(t.program.frmSplash.loaded(), "splash");
-    TestProgram::click(t.program.frmSplash.loaded(), "cmdstart");
+    t.run(QStringLiteral("cmdstart"));
 
     const QList<WordPair> pairs{{QStringLiteral("hus"), QStringLiteral("house")},
                                 {QStringLiteral("katt"), QStringLiteral("cat")},
@@ -99,35 +87,26 @@ int main(int argc, char *argv[])
     t.addPairs(pairs);
     shoot(&t.main(), "main");
 
-    TestProgram::click(&t.main(), "cmdOva");
+    t.run(QStringLiteral("cmdOva txteng=house cmdKlar"));
     FrmOva *practice = t.program.frmOva.loaded();
-    answer(practice, QStringLiteral("house"));
     shoot(practice, "practice-right");
-    TestProgram::click(practice, "cmdny");
-    answer(practice, QStringLiteral("dog"));
+    t.run(QStringLiteral("cmdny txteng=dog cmdKlar"));
     shoot(practice, "practice-wrong");
-    TestProgram::click(practice, "cmdmeny");
+    t.run(QStringLiteral("cmdmeny mnuAltutse"));
     t.dialogs.takeMessages(); // the summary
 
-    TestProgram::trigger(&t.main(), "mnuAltutse");
     FrmAlt *options = t.program.frmAlt.loaded();
-    auto *tabs = child<QTabBar>(options, QStringLiteral("tbsOptions"));
     const char *pages[] = {"options-appearance", "options-practice", "options-users"};
     for (int page = 0; page < 3; ++page) {
-        tabs->setCurrentIndex(page);
+        t.run(QStringLiteral("tbsOptions=%1").arg(page));
         shoot(options, pages[page]);
     }
-    child<QRadioButton>(options, QStringLiteral("optanv_1"))->click();
-    TestProgram::click(options, "cmdanv");
+    t.run(QStringLiteral("optanv_1 cmdanv"));
     shoot(options, "options-login");
-    TestProgram::click(options, "cmdBak");
-    TestProgram::click(options, "cmdAvbryt");
-
-    TestProgram::trigger(&t.main(), "mnuAltBort");
+    t.run(QStringLiteral("cmdBak cmdAvbryt mnuAltBort"));
     FrmBort *edit = t.program.frmBort.loaded();
     shoot(edit, "edit-list");
-    typeText(child<QLineEdit>(edit, QStringLiteral("txtnr")), QStringLiteral("3"));
-    TestProgram::click(edit, "cmdAndra");
+    t.run(QStringLiteral("txtnr=3 cmdAndra"));
     shoot(edit, "edit-change");
 
     return failures == 0 ? 0 : 1;
