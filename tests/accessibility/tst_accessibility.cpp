@@ -12,24 +12,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The roles of what a user works or reads as a whole; labels and panes are
-// read as part of these.
-bool isControl(QAccessible::Role role)
-{
-    using R = QAccessible::Role;
-    static const QList<R> roles{R::Window,    R::PushButton, R::CheckBox, R::RadioButton, R::EditableText,
-                                R::List,      R::Table,      R::PageTab,  R::PageTabList, R::MenuItem,
-                                R::PopupMenu, R::ComboBox,   R::SpinBox,  R::Graphic};
-    return roles.contains(role);
-}
-
 // "objectName (what is missing)" for each control on show that lacks a name
 // or a description.
 void findUndescribed(QAccessibleInterface *node, QStringList &missing)
 {
     if (!node || node->state().invisible)
         return;
-    if (isControl(node->role())) {
+    // The roles of what a user works or reads as a whole; labels and panes are read as part of these.
+    using R = QAccessible::Role;
+    static const QList<R> controls{R::Window,    R::PushButton, R::CheckBox, R::RadioButton, R::EditableText,
+                                   R::List,      R::Table,      R::PageTab,  R::PageTabList, R::MenuItem,
+                                   R::PopupMenu, R::ComboBox,   R::SpinBox,  R::Graphic};
+    if (controls.contains(node->role())) {
         const QString name = node->object() ? node->object()->objectName() : u"?"_s;
         if (node->text(QAccessible::Name).isEmpty())
             missing << name + u" (name)"_s;
@@ -95,8 +89,8 @@ private slots:
             << u"tbsOptions optanv_0 optanv_1 optanv_2 optanv_3 optanv_4 optanv_5 cmdanv"_s + end << options;
         QTest::newRow("options, login") << u"mnuAltutse tbsOptions=2 optanv_1 cmdanv"_s
             << u"txtNamn txtLösen cmdbyt cmdBak"_s << options;
-        QTest::newRow("edit, list") << u"mnuAltBort"_s << u"txtnr cmdBort cmdAndra cmdangra Command2 txtglosor"_s
-            << edit;
+        QTest::newRow("edit, list") << u"mnuAltBort"_s
+            << u"txtnr cmdBort cmdAndra cmdangra Command2 txtglosor"_s << edit;
         QTest::newRow("edit, change") << u"mnuAltBort txtnr=2 cmdAndra"_s
             << u"txtsv txteng cmdlaggtill cmdBak txtglosor"_s << edit;
         // clang-format on

@@ -9,27 +9,6 @@ class TestWordList : public QObject {
     Q_OBJECT
 
 private slots:
-    void appendNumbersByRowAndClearStartsAgain()
-    {
-        WordList list;
-        list.append(u" hus "_s, u"house"_s);
-        list.append(u"öga"_s, u"eye"_s);
-        list.append(u" hus "_s, u"house"_s);
-        QCOMPARE(list.rowCount(), 4);
-        QCOMPARE(list.cell(0, 0), u"3"_s);
-        QCOMPARE(list.cell(0, 1) + list.cell(0, 2), QString());
-        QCOMPARE(list.cell(3, 2), u"3"_s);
-        QCOMPARE(list.pair(2), (WordPair{u"öga"_s, "eye"}));
-        QCOMPARE(list.swedishWords(), (QStringList{" hus ", u"öga"_s, " hus "})); // as typed
-
-        list.clear();
-        QCOMPARE(list.rowCount(), 1);
-        QCOMPARE(list.cell(0, 0), QString());
-        list.append(u"katt"_s, u"cat"_s);
-        QCOMPARE(list.cell(1, 2), u"1"_s);
-        QCOMPARE(list.cell(0, 0), u"1"_s);
-    }
-
     void copyTakesRowCountAndRowsUpToLastRow()
     {
         WordList source;

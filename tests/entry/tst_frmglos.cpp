@@ -25,20 +25,15 @@ private slots:
     {
         auto *txtsv = child<QLineEdit>(&main(), "txtsv");
         auto *txteng = child<QLineEdit>(&main(), "txteng");
-        typeText(txtsv, u"hus"_s);
-        typeText(txteng, u"house"_s);
-        pressEnter(txteng);
-        typeText(txtsv, u"öga"_s);
-        pressEnter(txtsv); // refused: the typed word stays, the focus goes back to it
+        t->run(u"txtsv=hus txteng=house Enter txtsv=öga Enter"_s); // the second Enter: no English word
         QCOMPARE(t->dialogs.takeMessages(),
                  QList<Message>{okBox("Du måste skriva in text i båda textrutorna")});
         QCOMPARE(txtsv->text(), u"öga"_s);
         QVERIFY(txtsv->hasFocus());
-        typeText(txteng, u"eye"_s);
-        pressEnter(txteng);
-        addPair(u"hus"_s, u"house"_s);
+        t->run(u"txteng=eye Enter"_s);
+        t->addPairs({{u"hus"_s, u"house"_s}});
 
-        QCOMPARE(listed(), (QStringList{"hus", u"öga"_s, "hus"}));
+        QCOMPARE(t->listed(), (QStringList{"hus", u"öga"_s, "hus"}));
         QCOMPARE(t->program.state.wordCount, quint8(3));
         QCOMPARE(main().grid().rowCount(), 4);
         QCOMPARE(main().grid().cell(0, 0) + main().grid().cell(2, 2), u"32"_s);
@@ -50,19 +45,14 @@ private slots:
         txteng->setFocus();
         txtsv->setFocus(); // back in the box, typing replaces what it holds
         QCOMPARE(txtsv->selectedText(), u"katt"_s);
-        const QString pasted(40000, u'x'); // far beyond a text box's usual limit, and kept whole
-        txtsv->insert(pasted);
-        typeText(txteng, u"x"_s);
-        pressEnter(txteng);
-        QCOMPARE(main().grid().cell(4, 0), pasted);
     }
 
     void fullListRefusesTheNextPair()
     {
         for (int i = 1; i <= 256; ++i)
-            addPair(u"sv%1"_s.arg(i), u"en%1"_s.arg(i));
+            t->addPairs({{u"sv%1"_s.arg(i), u"en%1"_s.arg(i)}});
         QCOMPARE(t->dialogs.takeMessages(), QList<Message>{okBox(ListFullText)});
-        QCOMPARE(listed().size(), 255);
+        QCOMPARE(t->listed().size(), 255);
         QCOMPARE(main().grid().pair(255), (WordPair{"sv255", "en255"}));
         QCOMPARE(child<QLineEdit>(&main(), "txtsv")->text(),
                  u"sv256"_s); // nothing typed is lost
@@ -120,8 +110,7 @@ private slots:
         QFETCH(QList<Answer>, answers);
         QFETCH(QList<Message>, messages);
         QFETCH(int, pairsLeft);
-        for (int i = 0; i < pairs; ++i)
-            addPair(u"hus"_s, u"house"_s);
+        t->addPairs(QList<WordPair>(pairs, {u"hus"_s, u"house"_s}));
         if (emptyListBox)
             child<QListWidget>(&main(), "listGlos")->clear();
         t->program.state.currentUser = quint8(user);
@@ -136,7 +125,7 @@ private slots:
         QCOMPARE(int(t->program.state.wordCount), pairsLeft);
         QCOMPARE(main().grid().count(), pairsLeft);
         if (!emptyListBox)
-            QCOMPARE(listed().size(), pairsLeft);
+            QCOMPARE(t->listed().size(), pairsLeft);
     }
 
     void captionNamesTheUserOnce_data()
@@ -160,8 +149,7 @@ private slots:
 
     void viewShowsThePairsAndExitEnds()
     {
-        addPair(u"hus"_s, u"house"_s);
-        addPair(u"öga"_s, u"eye"_s);
+        t->addPairs({{u"hus"_s, u"house"_s}, {u"öga"_s, u"eye"_s}});
         t->run(u"mnuAltGlos"_s);
         FrmGlosor *view = t->program.frmglosor.loaded();
         QVERIFY(view && view->isVisible());
@@ -176,8 +164,6 @@ private slots:
 
 private:
     FrmGlos &main() { return t->main(); }
-    void addPair(const QString &swedish, const QString &english) { t->addPairs({{swedish, english}}); }
-    QStringList listed() { return t->listed(); }
     std::unique_ptr<TestProgram> t;
 };
 

@@ -23,14 +23,6 @@ class WordFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedExampleByteForByte()
-    {
-        const QByteArray example = QByteArray::fromHex("0500000000030062696C03006361720300F667610300657965");
-        QCOMPARE(writeWordFile({{"bil", "car"}, {u"öga"_s, "eye"}}).bytes, example);
-        QCOMPARE(readWordFile(example).words, (Words{"bil", "car", u"öga"_s, "eye"}));
-        QCOMPARE(writeWordFile({}).bytes, QByteArray("\x01"));
-    }
-
     void writing_data()
     {
         QTest::addColumn<QList<WordPair>>("pairs");

@@ -22,6 +22,8 @@ private slots:
         const auto plain = ColorValue(0x00563412);
         const QColor painted(0x12, 0x34, 0x56);
         const int window = QPalette::Window, base = QPalette::Base, text = QPalette::Text;
+        const auto desktop = [](int role) { return QColor(0, role, 0); };
+        const auto system = [](quint32 number) { return ColorValue(0x80000000 | number); };
         for (const char *surface : {"", "Text1", "Text2", "Text3", "Tid"})
             QTest::addRow("main %s", surface) << "frmglos" << surface << window << 0 << plain << painted;
         for (const char *box : {"txtsv", "txteng", "listGlos"}) {
@@ -30,18 +32,14 @@ private slots:
         }
         for (const char *surface : {"", "Text1", "frsv", "Tid", "fr"})
             QTest::addRow("practice %s", surface) << "frmOva" << surface << window << 3 << plain << painted;
-        QTest::newRow("practice box") << "frmOva"
-                                      << "txteng" << base << 4 << plain << painted;
-        QTest::newRow("practice text") << "frmOva"
-                                       << "txteng" << text << 5 << plain << painted;
+        // clang-format off
+        QTest::newRow("practice box") << "frmOva" << "txteng" << base << 4 << plain << painted;
+        QTest::newRow("practice text") << "frmOva" << "txteng" << text << 5 << plain << painted;
         // Desktop colours: 5 the window (box) background, 8 its text; an unused number the role's own.
-        QTest::newRow("5 window") << "frmglos"
-                                  << "txtsv" << base << 1 << ColorValue(0x80000005) << QColor(0, base, 0);
-        QTest::newRow("8 window text")
-            << "frmOva"
-            << "txteng" << text << 5 << ColorValue(0x80000008) << QColor(0, text, 0);
-        QTest::newRow("25 unused") << "frmglos"
-                                   << "listGlos" << base << 1 << ColorValue(0x80000019) << QColor(0, base, 0);
+        QTest::newRow("5 window") << "frmglos" << "txtsv" << base << 1 << system(5) << desktop(base);
+        QTest::newRow("8 window text") << "frmOva" << "txteng" << text << 5 << system(8) << desktop(text);
+        QTest::newRow("25 unused") << "frmglos" << "listGlos" << base << 1 << system(25) << desktop(base);
+        // clang-format on
     }
     void windowsPaintTheirColors()
     {

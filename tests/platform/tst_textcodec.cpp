@@ -35,12 +35,10 @@ private slots:
         QCOMPARE(decodeTextFile(bytes), text);
     }
 
-    void utf8FilesAndCharactersWithoutAByte()
+    void charactersWithoutAByteBecomeOneQuestionMarkEach()
     {
-        QCOMPARE(decodeTextFile("h\xC3\xA5r\r\n\xC3\xB6"), u"hår\r\nö"_s);
         bool ok = true;
-        QCOMPARE(encodeWindows1252(u"a\u03B1b😀"_s, &ok),
-                 QByteArray("a?b?")); // one '?' a character
+        QCOMPARE(encodeWindows1252(u"a\u03B1b😀"_s, &ok), QByteArray("a?b?"));
         QVERIFY(!ok);
     }
 };

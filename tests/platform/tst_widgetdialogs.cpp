@@ -32,18 +32,15 @@ private slots:
         QTest::addColumn<QString>("press");
         QTest::addColumn<QString>("shownTitle");
         QTest::addColumn<int>("answer");
-        QTest::newRow("no title") << "rad 1\r\nrad 2"
-                                  << "" << false << false << "OK"
-                                  << "Ordkvarnen" << int(Answer::Ok);
-        QTest::newRow("Ja") << "Ta bort?"
-                            << "Fråga" << true << true << "&Ja"
-                            << "Fråga" << int(Answer::Yes);
-        QTest::newRow("Nej") << "Ta bort?"
-                             << "" << true << false << "&Nej"
-                             << "Ordkvarnen" << int(Answer::No);
-        const QString answer = u"abcdefghijklmnopqrstuvwxyzåäö"_s.repeated(7).left(201);
-        QTest::newRow("long answer") << "Rätt svar är:\r\n" + answer << "FUSK" << false << false << "OK"
-                                     << "FUSK" << int(Answer::Ok);
+        const QString cheat =
+            u"Rätt svar är:\r\n"_s + u"abcdefghijklmnopqrstuvwxyzåäö"_s.repeated(7).left(201);
+        const int ok = int(Answer::Ok), yes = int(Answer::Yes), no = int(Answer::No);
+        // clang-format off
+        QTest::newRow("no title") << "rad 1\r\nrad 2" << "" << false << false << "OK" << "Ordkvarnen" << ok;
+        QTest::newRow("Ja") << "Ta bort?" << "Fråga" << true << true << "&Ja" << "Fråga" << yes;
+        QTest::newRow("Nej") << "Ta bort?" << "" << true << false << "&Nej" << "Ordkvarnen" << no;
+        QTest::newRow("long answer") << cheat << "FUSK" << false << false << "OK" << "FUSK" << ok;
+        // clang-format on
     }
     void messageBoxShowsAndAnswers()
     {

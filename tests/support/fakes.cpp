@@ -18,12 +18,6 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest &reques
     return m_paths.isEmpty() ? std::nullopt : m_paths.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest &request)
-{
-    m_fileRequests.append(request);
-    return m_paths.isEmpty() ? std::nullopt : m_paths.dequeue();
-}
-
 std::optional<ColorValue> ScriptedDialogs::chooseColor(const ColorRequest &request)
 {
     m_colorRequests.append(request);

@@ -18,7 +18,7 @@ class ScriptedDialogs final : public Dialogs {
 public:
     Answer message(const Message &message) override;
     std::optional<QString> openFile(const FileDialogRequest &request) override;
-    std::optional<QString> saveFile(const FileDialogRequest &request) override;
+    std::optional<QString> saveFile(const FileDialogRequest &request) override { return openFile(request); }
     std::optional<ColorValue> chooseColor(const ColorRequest &request) override;
 
     // Answers, used in order by the next boxes or dialogs of their kind. A
