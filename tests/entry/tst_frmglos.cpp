@@ -156,6 +156,8 @@ private slots:
         auto *grid = child<QTableWidget>(view, "MSFlexGrid1");
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->item(1, 0)->text() + grid->item(1, 1)->text(), u"ögaeye"_s);
+        const auto header = [grid](int column) { return grid->model()->headerData(column, Qt::Horizontal); };
+        QCOMPARE(header(0).toString() + header(1).toString(), u"SvenskaEngelska"_s);
 
         t->run(u"mnuAvlsuta"_s);
         QCOMPARE(t->quitCalls, 1);

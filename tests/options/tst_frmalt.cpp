@@ -129,6 +129,7 @@ private slots:
             {Qt::Key_Tab, Qt::ControlModifier, 1},
             {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 0},
             {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2}, // round the end
+            {Qt::Key_A, Qt::ControlModifier, 2},                           // other keys leave the page
         };
         for (const auto &[key, modifiers, page] : steps) {
             QTest::keyClick(alt()->focusWidget(), key, modifiers);
