@@ -55,15 +55,10 @@ QString tabCycle(QWidget *window, const QString &first)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> t;
-
 private slots:
-    void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup() { t.reset(); }
-
     // A window as the steps leave it on the pairs hus/house and katt/cat (the
     // splash: as the program starts), the controls Tab visits from the first,
     // in order, and the client area's design size in twips (none: laid out by Qt).

@@ -8,23 +8,15 @@
 
 using namespace Qt::StringLiterals;
 
-class TestFrmSplash : public QObject {
+class TestFrmSplash : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> t;
     QString infoFilePath() const
     {
         return t->dataHome.path() + "/ordkvarnen/drive_d/Spel/Res/Vrak/mrk_program/mrk/Kvartos/glos.txt";
     }
 
 private slots:
-    void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup()
-    {
-        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
-        t.reset();
-    }
-
     void showsTheInformationAndEnterOpensMain()
     {
         QVERIFY(QDir().mkpath(QFileInfo(infoFilePath()).path()));

@@ -8,10 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestFrmBort : public QObject {
+class TestFrmBort : public WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> t;
 
     FrmBort *edit() const { return t->program.frmBort.loaded(); }
     template <class T = QWidget> T *control(const char *name) { return child<T>(edit(), name); }
@@ -48,13 +46,6 @@ class TestFrmBort : public QObject {
     }
 
 private slots:
-    void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup()
-    {
-        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
-        t.reset();
-    }
-
     void opensBesideTheMainWindowListingAsTyped()
     {
         t->program.state.showClock = Bool16False;

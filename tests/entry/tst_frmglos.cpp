@@ -10,17 +10,10 @@
 
 using namespace Qt::StringLiterals;
 
-class TestFrmGlos : public QObject {
+class TestFrmGlos : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup()
-    {
-        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
-        t.reset();
-    }
-
     void enterOrButtonAddsThePair()
     {
         auto *txtsv = child<QLineEdit>(&main(), "txtsv");
@@ -166,7 +159,6 @@ private slots:
 
 private:
     FrmGlos &main() { return t->main(); }
-    std::unique_ptr<TestProgram> t;
 };
 
 QTEST_MAIN(TestFrmGlos)

@@ -32,16 +32,10 @@ QString render(const WordList &list)
 
 } // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup()
-    {
-        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
-        t.reset();
-    }
     void commands_data()
     {
         QTest::addColumn<int>("user");
@@ -139,9 +133,6 @@ private slots:
         if (!file.isEmpty() && QFileInfo(kept).isFile())
             QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes);
     }
-
-private:
-    std::unique_ptr<TestProgram> t;
 };
 
 QTEST_MAIN(FileCommandsTest)

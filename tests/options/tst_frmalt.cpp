@@ -20,10 +20,8 @@ const QList<WordPair> Pairs{{u"hus"_s, u"house"_s}, {u"katt"_s, u"cat"_s}, {u"ö
 
 // The rules themselves are checked in tst_optionslogic; here the window feeds
 // them, shows what they give and hands the list back.
-class TestFrmAlt : public QObject {
+class TestFrmAlt : public WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> t;
 
     FrmAlt *alt() const { return t->program.frmAlt.loaded(); }
     template <class T = QWidget> T *control(const QString &name) { return child<T>(alt(), name); }
@@ -38,13 +36,6 @@ class TestFrmAlt : public QObject {
     }
 
 private slots:
-    void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup()
-    {
-        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
-        t.reset();
-    }
-
     // Lumba is logged in; a user change is stored at once, whatever the window is left with.
     void login_data()
     {

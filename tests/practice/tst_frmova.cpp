@@ -9,10 +9,8 @@
 using namespace Qt::StringLiterals;
 
 // The drill itself is tested on the engine; these tests are about the window around it.
-class TestFrmOva : public QObject {
+class TestFrmOva : public WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> t;
 
     static Message summaryBox(int right, int retries, int hints, int cheats)
     {
@@ -43,13 +41,6 @@ class TestFrmOva : public QObject {
     }
 
 private slots:
-    void init() { t = std::make_unique<TestProgram>(); }
-    void cleanup()
-    {
-        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
-        t.reset();
-    }
-
     void enterPressesTheStepOrTheFocusedButton()
     {
         t->startPractice({{u"hund"_s, u"Hund"_s}, {u"katt"_s, u"cat"_s}});

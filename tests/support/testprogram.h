@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 class QWidget;
@@ -69,3 +71,20 @@ template <class T> T *child(QObject *window, const QString &name)
     QTest::qFail(qPrintable(u"no control named %1"_s.arg(name)), __FILE__, __LINE__);
     return standIn<T>();
 }
+
+// The base of the window tests: a fresh program for each test function, and
+// afterwards a check that every message it showed was looked at.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TestProgram> t;
+
+private slots:
+    void init() { t = std::make_unique<TestProgram>(); }
+    void cleanup()
+    {
+        VERIFY_NO_PENDING_DIALOGS(t->dialogs);
+        t.reset();
+    }
+};
