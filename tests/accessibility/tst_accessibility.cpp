@@ -98,11 +98,11 @@ private slots:
         QFETCH(QSize, clientTwips);
         if (steps == u"start") {
             t->program.start();
+            QCoreApplication::processEvents(); // the splash becomes the active window
         } else {
             t->addPairs({{u"hus"_s, u"house"_s}, {u"katt"_s, u"cat"_s}});
             t->run(steps);
         }
-        QCoreApplication::processEvents(); // the window shown last becomes the active one
         auto *window = qobject_cast<Form *>(QApplication::activeWindow());
         QVERIFY(window && QTest::qWaitForWindowExposed(window));
 

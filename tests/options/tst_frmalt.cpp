@@ -26,11 +26,9 @@ class TestFrmAlt : public WindowTest {
     FrmAlt *alt() const { return t->program.frmAlt.loaded(); }
     template <class T = QWidget> T *control(const QString &name) { return child<T>(alt(), name); }
     bool shows(const QString &name) { return control(name)->isVisibleTo(alt()); }
-    // Opens the window from the active window (the main window, given three pairs first).
-    void open(const QString &menu = u"mnuAltutse"_s, bool addPairs = true)
+    // Opens the window with the menu item of the active window.
+    void open(const QString &menu = u"mnuAltutse"_s)
     {
-        if (addPairs)
-            t->addPairs(Pairs);
         t->run(menu);
         QVERIFY(alt() && QTest::qWaitForWindowActive(alt()));
     }
@@ -53,6 +51,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, after);
         t->program.state.currentUser = 2;
+        t->addPairs(Pairs);
         open();
         t->run(u"tbsOptions=2 optanv_%1 cmdanv"_s.arg(user));
         QVERIFY(!shows(u"cmdOK"_s) && !alt()->unload()); // login mode: no way out but a login or "&Ångra"
@@ -89,8 +88,10 @@ private slots:
         if (practice) {
             t->startPractice(Pairs);
             t->run(u"txteng=house Enter Enter"_s); // "Rätt!", "Nästa": katt
+        } else {
+            t->addPairs(Pairs);
         }
-        open(menu, !practice);
+        open(menu);
         const QString choices = u"optklockan_0 tbsOptions=1 opglosggr_1 opGlos_1 optOrdn_1"_s;
         t->run(choices + (ok ? u" cmdOK"_s : u" cmdAvbryt"_s));
         QVERIFY(!alt());
@@ -106,13 +107,14 @@ private slots:
             QCOMPARE(t->listed(), (QStringList{u"hus"_s, u"katt"_s, u"öga"_s}));
 
         // The next opening shows what is stored.
-        open(menu, false);
+        open(menu);
         for (const QString &name : choices.split(u' ').filter(u"_"_s)) // the buttons, not the tab
             QVERIFY2(control<QRadioButton>(name)->isChecked() == ok, qPrintable(name));
     }
 
     void ctrlTabCyclesThePages()
     {
+        t->addPairs(Pairs);
         open();
         QVERIFY(control<QPushButton>(u"cmdOK"_s)->isDefault());
         QVERIFY(shows(u"picOptions_0"_s));
@@ -154,6 +156,7 @@ private slots:
         QFETCH(Stored, stored);
         QFETCH(bool, clash);
         const AppState start = t->program.state;
+        t->addPairs(Pairs);
         open();
         t->run(ticks);
         t->dialogs.chooseColor(picked);
