@@ -2,8 +2,8 @@
 
 void AppState::applyStartDefaults()
 {
-    showClock = Bool16True;
-    endlessPractice = Bool16False;
+    showClock = true;
+    endlessPractice = false;
 
     directionMode = 1;
     currentDirection = 0;

@@ -1,9 +1,11 @@
 #include "entry/appendfromfile.h"
 
+#include "app/session.h"
 #include "files/wordfileroutines.h"
 #include "files/wordfiletexts.h"
+#include "options/access.h"
 
-bool appendFromWordFile(Dialogs &dialogs, WordList &list, const std::function<void(const QString &)> &listed)
+bool appendFromWordFile(Dialogs &dialogs, WordList &list)
 {
     const std::optional<QString> path = dialogs.openFile(openDialogRequest());
     if (!path || !acceptExtension(dialogs, *path))
@@ -16,20 +18,17 @@ bool appendFromWordFile(Dialogs &dialogs, WordList &list, const std::function<vo
         dialogs.inform(appendTooLongText(list.count(), content->pairCount()));
         return false;
     }
-
-    int row = list.count() + 1;
     walkWords(
         *content, [&dialogs](int) { return dialogs.message(appendMissingWordQuestion()) == Answer::Yes; },
-        [&](int k, const QString &word) {
-            if (k % 2 == 1) {
-                list.setRowCount(list.rowCount() + 1);
-                listed(word);
-                list.setCell(row, 0, word);
-            } else {
-                list.setCell(row, 1, word);
-                ++row;
-            }
-        });
-    list.setCell(0, 0, QString::number(list.count()));
+        [&list](int k, const QString &word) { placeWord(list, k, word); });
     return true;
+}
+
+void appendCommand(Session &session)
+{
+    if (!mayAppendFromFile(session.state.currentUser))
+        return;
+    WordList list = session.list();
+    if (appendFromWordFile(session.dialogs(), list))
+        session.setList(list);
 }

@@ -1,6 +1,6 @@
 #include "options/appearancepage.h"
 
-#include "app/program.h"
+#include "app/session.h"
 #include "options/optionarray.h"
 #include "platform/form.h"
 
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-AppearancePage::AppearancePage(Program &program, Form &window, QLabel *clock, QWidget *parent)
+AppearancePage::AppearancePage(Session &session, Form &window, QLabel *clock, QWidget *parent)
     : QWidget(parent)
-    , m_program(program)
+    , m_session(session)
     , m_tid(clock)
 {
     setObjectName(QStringLiteral("picOptions_0"));
@@ -103,6 +103,6 @@ ColorTargets AppearancePage::targets() const
 
 void AppearancePage::Command1_Click()
 {
-    if (!pickColor(m_program.options, targets(), m_program.dialogs()))
+    if (!pickColor(m_session.options, targets(), m_session.dialogs()))
         m_command1->setText(ChooseWhereCaption);
 }

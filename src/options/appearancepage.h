@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class Form;
-class Program;
+class Session;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -19,7 +19,7 @@ class AppearancePage final : public QWidget {
     Q_OBJECT
 
 public:
-    AppearancePage(Program &program, Form &window, QLabel *clock, QWidget *parent);
+    AppearancePage(Session &session, Form &window, QLabel *clock, QWidget *parent);
 
     bool showsClock() const;
     void showClockChoice(bool shown);
@@ -36,7 +36,7 @@ private:
     void buildColorFrame(Form &window);
     ColorTargets targets() const;
 
-    Program &m_program;
+    Session &m_session;
     QLabel *m_tid;
     QList<QRadioButton *> m_optklockan;
     QCheckBox *m_chebak = nullptr;

@@ -27,8 +27,8 @@ quint8 startingDirection(quint8 mode, RandomSource &random)
 OptionsChoices choicesFromState(const AppState &state)
 {
     OptionsChoices choices;
-    choices.showClock = state.showClock != Bool16False;
-    choices.endless = state.endlessPractice != Bool16False;
+    choices.showClock = state.showClock;
+    choices.endless = state.endlessPractice;
     if (state.directionMode >= 1 && state.directionMode <= DirectionModes)
         choices.direction = state.directionMode - 1;
     if (state.practiceOrder <= 1)
@@ -42,14 +42,14 @@ StoreResult storeChoices(AppState &state, const OptionsState &options, const Opt
     if (options.colorsChanged && colorsClash(state, options))
         return StoreResult::ColorClash;
 
-    state.showClock = toBool16(choices.showClock);
-    state.endlessPractice = toBool16(choices.endless);
+    state.showClock = choices.showClock;
+    state.endlessPractice = choices.endless;
     if (choices.direction && *choices.direction >= 0 && *choices.direction < DirectionModes)
         state.directionMode = quint8(*choices.direction + 1);
     if (state.directionMode >= 1 && state.directionMode <= DirectionModes)
         state.currentDirection = startingDirection(state.directionMode, random);
     if (state.directionMode == AlternatingPasses)
-        state.endlessPractice = Bool16True;
+        state.endlessPractice = true;
     state.practiceOrder = quint8(choices.order.value_or(0) == 1 ? 1 : 0);
     if (options.colorsChanged)
         applyPendingColors(state, options);

@@ -1,6 +1,6 @@
 #include "options/userspage.h"
 
-#include "app/program.h"
+#include "app/session.h"
 #include "options/frmalt.h"
 #include "options/optionarray.h"
 #include "options/users.h"
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-UsersPage::UsersPage(Program &program, FrmAlt &window, QWidget *parent)
+UsersPage::UsersPage(Session &session, FrmAlt &window, QWidget *parent)
     : QWidget(parent)
-    , m_program(program)
+    , m_session(session)
     , m_window(window)
 {
     setObjectName(QStringLiteral("picOptions_2"));
@@ -59,7 +59,7 @@ void UsersPage::buildControls()
 
 void UsersPage::showCurrentUser()
 {
-    chooseIndex(m_optanv, m_program.state.currentUser);
+    chooseIndex(m_optanv, m_session.state.currentUser);
 }
 
 bool UsersPage::inLoginMode() const
@@ -85,8 +85,8 @@ void UsersPage::cmdanv_Click()
 {
     const int user = chosenIndex(m_optanv).value_or(StandardUser);
     if (user == StandardUser) {
-        m_program.state.currentUser = StandardUser;
-        m_program.dialogs().inform(checkLogin(StandardUser, {}, {}).message);
+        m_session.state.currentUser = StandardUser;
+        m_session.dialogs().inform(checkLogin(StandardUser, {}, {}).message);
         return;
     }
     m_window.showWindowControls(false);
@@ -94,19 +94,19 @@ void UsersPage::cmdanv_Click()
     m_window.setCancelButton(m_cmdBak);
     m_txtNamn->setText(userCaption(user)); // the third user must write another name
     m_optanv[user]->setChecked(true);
-    m_program.options.chosenUser = quint8(user);
+    m_session.options.chosenUser = quint8(user);
     m_window.setDefaultButton(m_cmdbyt);
     m_txtLösen->setFocus();
 }
 
 void UsersPage::cmdbyt_Click()
 {
-    const int user = m_program.options.chosenUser;
+    const int user = m_session.options.chosenUser;
     const LoginOutcome outcome = checkLogin(user, m_txtNamn->text(), m_txtLösen->text());
     if (outcome.accepted)
-        m_program.state.currentUser = quint8(user);
+        m_session.state.currentUser = quint8(user);
     if (!outcome.message.isEmpty())
-        m_program.dialogs().inform(outcome.message);
+        m_session.dialogs().inform(outcome.message);
     if (outcome.accepted)
         cmdBak_Click();
 }

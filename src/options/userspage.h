@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class FrmAlt;
-class Program;
+class Session;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,7 +18,7 @@ class UsersPage final : public QWidget {
     Q_OBJECT
 
 public:
-    UsersPage(Program &program, FrmAlt &window, QWidget *parent);
+    UsersPage(Session &session, FrmAlt &window, QWidget *parent);
 
     // Chooses the option of the current user.
     void showCurrentUser();
@@ -34,7 +34,7 @@ private:
     void buildControls();
     void setLoginControls(bool login);
 
-    Program &m_program;
+    Session &m_session;
     FrmAlt &m_window;
     QList<QRadioButton *> m_optanv;
     QPushButton *m_cmdanv = nullptr;

@@ -98,7 +98,7 @@ PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
             swapDirection();
         // Endless practice needs nothing more here: the next advance begins
         // the next pass, so the row stays a real word until then.
-        if (m_state.endlessPractice == Bool16False) {
+        if (!m_state.endlessPractice) {
             m_display.phase = Phase::Finished;
             return Outcome::PracticeOver;
         }
@@ -279,8 +279,6 @@ void PracticeEngine::removeFromPool(int position)
 
 QString PracticeEngine::cellAt(int row, int column) const
 {
-    // Row 0 holds the pair count, never a word.
-    if (row < 1 || row > wordCount())
-        return {};
-    return m_grid.cell(row, column);
+    const WordPair pair = m_grid.pair(row);
+    return column == 0 ? pair.swedish : pair.english;
 }

@@ -55,7 +55,7 @@ private slots:
         QApplication::setPalette(desktop);
 
         TestProgram t;
-        AppState &s = t.program.state;
+        AppState &s = t.session.state;
         ColorValue *const fields[] = {&s.entryBackColor,    &s.entryBoxBackColor,    &s.entryTextColor,
                                       &s.practiceBackColor, &s.practiceBoxBackColor, &s.practiceTextColor};
         *fields[field] = value;

@@ -25,7 +25,6 @@ struct Rig {
             grid.append(u"sv%1"_s.arg(n), u"en%1"_s.arg(n));
         for (const WordPair &pair : pairs)
             grid.append(pair.swedish, pair.english);
-        state.wordCount = quint8(grid.count());
     }
 };
 
@@ -76,7 +75,7 @@ private slots:
         rig.state.directionMode = quint8(mode);
         rig.state.currentDirection = (mode == 2 || mode == 3) ? 1 : 0; // as the options window sets it
         rig.state.practiceOrder = QByteArray(QTest::currentDataTag()).startsWith("random") ? 1 : 0;
-        rig.state.endlessPractice = expected.endsWith(u"end") ? Bool16False : Bool16True;
+        rig.state.endlessPractice = !expected.endsWith(u"end");
         for (int value : script)
             rig.random.push({value});
         rig.engine.start();
