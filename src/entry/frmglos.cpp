@@ -86,10 +86,10 @@ void FrmGlos::Form_Load()
 {
     const AppState &state = m_session.state;
     for (QWidget *surface : std::as_const(m_surfaces))
-        paintBackground(surface, state.entryBackColor);
+        paintBackground(surface, state.entryColors.back);
     for (QWidget *box : std::initializer_list<QWidget *>{m_txtsv, m_txteng, m_listGlos}) {
-        paintBackground(box, state.entryBoxBackColor);
-        paintText(box, state.entryTextColor);
+        paintBackground(box, state.entryColors.boxBack);
+        paintText(box, state.entryColors.text);
     }
     setWindowTitle(Caption + captionUserSuffix(state.currentUser));
     showList();

@@ -95,9 +95,9 @@ void FrmOva::Form_Load()
     const AppState &state = m_session.state;
     updateClock();
     for (QWidget *surface : std::initializer_list<QWidget *>{centralWidget(), m_text1, m_frsv, m_tid, m_fr})
-        paintBackground(surface, state.practiceBackColor);
-    paintBackground(m_txteng, state.practiceBoxBackColor);
-    paintText(m_txteng, state.practiceTextColor);
+        paintBackground(surface, state.practiceColors.back);
+    paintBackground(m_txteng, state.practiceColors.boxBack);
+    paintText(m_txteng, state.practiceColors.text);
 }
 
 void FrmOva::startPractice()

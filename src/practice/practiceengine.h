@@ -68,7 +68,7 @@ private:
     void drawFromPool();
     void removeFromPool(int position);
     int wordCount() const { return m_grid.count(); }
-    QString cellAt(int row, int column) const;
+    QString sideOf(int number, Direction side) const;
 
     AppState &m_state;
     PracticeState &m_practice;

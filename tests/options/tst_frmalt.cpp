@@ -97,8 +97,8 @@ private slots:
         QVERIFY(!alt());
 
         const AppState &s = t->session.state;
-        QCOMPARE((QList<int>{s.showClock, s.endlessPractice, s.directionMode, s.currentDirection,
-                             s.practiceOrder}),
+        QCOMPARE((QList<int>{s.showClock, s.endlessPractice, int(s.directionMode), int(s.currentDirection),
+                             int(s.practiceOrder)}),
                  (ok ? QList{0, 1, 2, 1, 1} : QList{1, 0, 1, 0, 0}));
         QCOMPARE(t->session.wordCount(), 3);
         if (practice) // the same question, in the direction now in force

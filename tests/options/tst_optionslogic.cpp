@@ -68,12 +68,12 @@ private slots:
         QFETCH(QList<int>, stored);
         AppState state;
         state.applyStartDefaults();
-        state.directionMode = 6;
+        state.directionMode = DirectionMode::Repeat;
         ScriptedRandom random;
         random.push({drawn});
         QCOMPARE(storeChoices(state, OptionsState{}, chosen, random), StoreResult::Stored);
-        QCOMPARE((QList<int>{state.showClock, state.endlessPractice, state.directionMode,
-                             state.currentDirection, state.practiceOrder}),
+        QCOMPARE((QList<int>{state.showClock, state.endlessPractice, int(state.directionMode),
+                             int(state.currentDirection), int(state.practiceOrder)}),
                  stored);
 
         // The next load shows what is stored, so "OK" without a touch keeps it.

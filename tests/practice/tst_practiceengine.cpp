@@ -72,9 +72,12 @@ private slots:
         QFETCH(QList<int>, script);
         QFETCH(QString, expected);
         Rig rig(3);
-        rig.state.directionMode = quint8(mode);
-        rig.state.currentDirection = (mode == 2 || mode == 3) ? 1 : 0; // as the options window sets it
-        rig.state.practiceOrder = QByteArray(QTest::currentDataTag()).startsWith("random") ? 1 : 0;
+        rig.state.directionMode = DirectionMode(mode);
+        // As the options window sets it.
+        rig.state.currentDirection = (mode == 2 || mode == 3) ? Direction::English : Direction::Swedish;
+        rig.state.practiceOrder = QByteArray(QTest::currentDataTag()).startsWith("random")
+                                      ? PracticeOrder::Random
+                                      : PracticeOrder::List;
         rig.state.endlessPractice = !expected.endsWith(u"end");
         for (int value : script)
             rig.random.push({value});
