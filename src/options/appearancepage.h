@@ -24,14 +24,14 @@ public:
     bool showsClock() const;
     void showClockChoice(bool shown);
 
-    void optklockan_Click(int index);
-    void Command1_Click();
-    void chetxt_Click();
-    void chetxtrut_Click();
-    // "Bakgrunds färg", "I Glosinmatiningen" and "I Glosträningen".
-    void colorCheck_Click();
-
 private:
+    void previewClock(int index); // "Visa inte klockan", "Visa klockan"
+    void pickColor();             // "Ändra:"
+    void chooseText();            // "Färg på all text"
+    void chooseBoxes();           // "Färg på textrutorna"
+    // "Bakgrunds färg", "I Glosinmatiningen" and "I Glosträningen".
+    void resetChangeCaption();
+
     void buildClockFrame(Form &window);
     void buildColorFrame(Form &window);
     ColorTargets targets() const;

@@ -116,7 +116,7 @@ void FrmAlt::Form_Unload()
 
 void FrmAlt::keyPressEvent(QKeyEvent *event)
 {
-    if (Form_KeyDown(event))
+    if (switchPageByKey(event))
         event->accept();
     else
         Form::keyPressEvent(event);
@@ -125,7 +125,7 @@ void FrmAlt::keyPressEvent(QKeyEvent *event)
 // Ctrl+Tab selects the next tab and Ctrl+Shift+Tab the previous one, round
 // the end; Alt does not matter. The controls pass these keys on to the
 // window. While the tab strip is hidden (login mode) the page stays.
-bool FrmAlt::Form_KeyDown(const QKeyEvent *event)
+bool FrmAlt::switchPageByKey(const QKeyEvent *event)
 {
     const bool backtab = event->key() == Qt::Key_Backtab;
     if ((event->key() != Qt::Key_Tab && !backtab) || !(event->modifiers() & Qt::ControlModifier) ||

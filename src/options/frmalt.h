@@ -38,9 +38,9 @@ protected:
 
 private:
     void buildControls();
-    void showChosenPage(); // the tab strip's page in view, the others out of it
-    void storeAndClose();  // "OK"
-    bool Form_KeyDown(const QKeyEvent *event);
+    void showChosenPage();                        // the tab strip's page in view, the others out of it
+    void storeAndClose();                         // "OK"
+    bool switchPageByKey(const QKeyEvent *event); // Ctrl+Tab and Ctrl+Shift+Tab
 
     Session &m_session;
     QTabBar *m_tbsOptions = nullptr;

@@ -50,11 +50,11 @@ void UsersPage::buildControls()
     m_window.placeTwips(m_cmdBak, 2760, 2400, 2640, 495);
 
     for (QRadioButton *option : m_optanv)
-        connect(option, &QRadioButton::clicked, this, &UsersPage::optanv_Click);
-    connect(m_cmdanv, &QPushButton::clicked, this, &UsersPage::cmdanv_Click);
-    connect(m_cmdbyt, &QPushButton::clicked, this, &UsersPage::cmdbyt_Click);
-    connect(m_cmdBak, &QPushButton::clicked, this, &UsersPage::cmdBak_Click);
-    connect(m_txtLösen, &QLineEdit::textChanged, this, &UsersPage::txtLösen_Change);
+        connect(option, &QRadioButton::clicked, this, &UsersPage::makeChangeDefault);
+    connect(m_cmdanv, &QPushButton::clicked, this, &UsersPage::changeUser);
+    connect(m_cmdbyt, &QPushButton::clicked, this, &UsersPage::confirmLogin);
+    connect(m_cmdBak, &QPushButton::clicked, this, &UsersPage::leaveLogin);
+    connect(m_txtLösen, &QLineEdit::textChanged, this, &UsersPage::hidePassword);
 }
 
 void UsersPage::showCurrentUser()
@@ -76,12 +76,12 @@ void UsersPage::setLoginControls(bool login)
         option->setEnabled(!login);
 }
 
-void UsersPage::optanv_Click()
+void UsersPage::makeChangeDefault()
 {
     m_window.setDefaultButton(m_cmdanv);
 }
 
-void UsersPage::cmdanv_Click()
+void UsersPage::changeUser()
 {
     const int user = chosenIndex(m_optanv).value_or(StandardUser);
     if (user == StandardUser) {
@@ -99,7 +99,7 @@ void UsersPage::cmdanv_Click()
     m_txtLösen->setFocus();
 }
 
-void UsersPage::cmdbyt_Click()
+void UsersPage::confirmLogin()
 {
     const int user = m_session.options.chosenUser;
     const LoginOutcome outcome = checkLogin(user, m_txtNamn->text(), m_txtLösen->text());
@@ -108,16 +108,16 @@ void UsersPage::cmdbyt_Click()
     if (!outcome.message.isEmpty())
         m_session.dialogs().inform(outcome.message);
     if (outcome.accepted)
-        cmdBak_Click();
+        leaveLogin();
 }
 
-void UsersPage::cmdBak_Click()
+void UsersPage::leaveLogin()
 {
     m_window.showWindowControls(true);
     setLoginControls(false);
 }
 
-void UsersPage::txtLösen_Change()
+void UsersPage::hidePassword()
 {
     m_txtLösen->setEchoMode(QLineEdit::Password);
 }

@@ -24,13 +24,13 @@ public:
     void showCurrentUser();
     bool inLoginMode() const;
 
-    void optanv_Click();
-    void cmdanv_Click();
-    void cmdbyt_Click();
-    void cmdBak_Click();
-    void txtLösen_Change();
-
 private:
+    void makeChangeDefault(); // an option chosen: Enter means "&Ändra användare nu"
+    void changeUser();        // "&Ändra användare nu"
+    void confirmLogin();      // "Bekräfta ändring"
+    void leaveLogin();        // "&Ångra"
+    void hidePassword();      // the password box, once typed in
+
     void buildControls();
     void setLoginControls(bool login);
 
