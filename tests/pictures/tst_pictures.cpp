@@ -1,4 +1,4 @@
-#include "support/pictures.h"
+#include "tour.h"
 #include "support/testprogram.h"
 
 #include <QDir>

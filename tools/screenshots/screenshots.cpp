@@ -3,7 +3,7 @@
 // The windows are the real ones, driven like the tests drive them, on a set
 // clock, offscreen and in the fixed look of the picture test, which compares
 // the windows with these pictures.
-#include "support/pictures.h"
+#include "tour.h"
 #include "support/testprogram.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "support/pictures.h"
+#include "tour.h"
 
 #include "app/frmsplash.h"
 #include "edit/frmbort.h"
