@@ -132,6 +132,11 @@ void FrmBort::editList(const WordList &list)
 {
     bringToFront();
     m_grd = list;
+    // A fresh copy starts as the window opens: a pair chosen for change in the
+    // old copy may not exist in the new one, or be another pair there.
+    m_selectedNumber = 0;
+    m_listDefault = m_cmdBort;
+    cmdBak_Click();
     rebuildListing();
 }
 
