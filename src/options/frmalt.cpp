@@ -6,6 +6,7 @@
 #include "options/optionschoices.h"
 #include "options/practicepage.h"
 #include "options/userspage.h"
+#include "platform/palettecolor.h"
 #include "practice/frmova.h"
 
 #include <QKeyEvent>
@@ -104,7 +105,7 @@ void FrmAlt::cmdOK_Click()
     OptionsChoices choices;
     choices.showClock = m_appearance->showsClock();
     m_practice->collectChoices(choices);
-    if (storeChoices(m_program.state, m_program.options, choices, m_program.random()) ==
+    if (storeChoices(m_program.state, m_program.options, choices, m_program.random(), paintedInTextBox) ==
         StoreResult::ColorClash) {
         m_program.dialogs().inform(ColorClashText);
         return;

@@ -71,7 +71,8 @@ private slots:
         state.directionMode = 6;
         ScriptedRandom random;
         random.push({drawn});
-        QCOMPARE(storeChoices(state, OptionsState{}, chosen, random), StoreResult::Stored);
+        QCOMPARE(storeChoices(state, OptionsState{}, chosen, random, [](ColorValue value) { return value; }),
+                 StoreResult::Stored);
         QCOMPARE((QList<int>{state.showClock, state.endlessPractice, state.directionMode,
                              state.currentDirection, state.practiceOrder}),
                  stored);
