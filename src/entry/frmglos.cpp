@@ -75,18 +75,24 @@ void FrmGlos::buildControls()
 
 void FrmGlos::buildMenus()
 {
-    auto addItem = [this](QMenu *menu, const QString &text, const char *name, void (FrmGlos::*handler)()) {
-        connect(addMenuItem(menu, text, name), &QAction::triggered, this, handler);
+    // The desktop's standard keys go with the items that do the same.
+    auto addItem = [this](QMenu *menu, const QString &text, const char *name, void (FrmGlos::*handler)(),
+                          QKeyCombination key = {}) {
+        QAction *item = addMenuItem(menu, text, name);
+        item->setShortcut(key);
+        connect(item, &QAction::triggered, this, handler);
     };
     QMenu *arkiv = addMenu(QStringLiteral("&Avsluta"), "mnuArkiv");
-    addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::mnuAvlsuta_Click);
+    addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::mnuAvlsuta_Click,
+            Qt::CTRL | Qt::Key_Q);
 
     QMenu *alt = addMenu(QStringLiteral("A&lternativ"), "mnuAlt");
     addItem(alt, QStringLiteral("Ändra/&Ta bort"), "mnuAltBort", &FrmGlos::mnuAltBort_Click);
     addItem(alt, QStringLiteral("Glosor"), "mnuAltGlos", &FrmGlos::mnuAltGlos_Click);
     addItem(alt, QStringLiteral("&Rensa alla glosor"), "mnuAltrensa", &FrmGlos::mnuAltrensa_Click);
-    addItem(alt, QStringLiteral("&Spara"), "mnuAltOpenSave", &FrmGlos::mnuAltOpenSave_Click);
-    addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::mnuAltOpen_Click);
+    addItem(alt, QStringLiteral("&Spara"), "mnuAltOpenSave", &FrmGlos::mnuAltOpenSave_Click,
+            Qt::CTRL | Qt::Key_S);
+    addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::mnuAltOpen_Click, Qt::CTRL | Qt::Key_O);
     addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill",
             &FrmGlos::mnuAltLaggtill_Click);
     addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::mnuAltutse_Click);

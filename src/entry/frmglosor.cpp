@@ -4,6 +4,7 @@
 #include "app/wordlist.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableWidget>
 
 FrmGlosor::FrmGlosor(Program &program)
@@ -27,4 +28,13 @@ void FrmGlosor::showList(const WordList &list)
         m_grid->setItem(row - 1, 0, new QTableWidgetItem(list.cell(row, 0)));
         m_grid->setItem(row - 1, 1, new QTableWidgetItem(list.cell(row, 1)));
     }
+}
+
+void FrmGlosor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    Form::keyPressEvent(event);
 }

@@ -15,6 +15,10 @@ public:
 
     void showList(const WordList &list);
 
+protected:
+    // Esc closes the view, as it closes a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QTableWidget *m_grid;
 };

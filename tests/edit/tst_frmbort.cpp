@@ -77,6 +77,8 @@ private slots:
             "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[3]");
         row("txtnr=3 Enter txtnr=1 Enter txtnr=1 Enter Command2", "gone; main:  (0, 0)");
         row("txtnr=1 Enter cmdangra", "gone; main: a|b|c (3, 3)");
+        row("txtnr=1 Enter Esc", "gone; main: a|b|c (3, 3)");
+        row("txtnr=2 cmdAndra txteng=two Esc", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[2]");
         row("txtnr=2 cmdAndra txtsv=ö txteng=two cmdlaggtill",
             "1, a=1|2, ö=two|3, c=3| list cmdAndra txtnr=");
         row("txtnr=2 cmdAndra txtsv= txteng=two cmdlaggtill", "1, a=1|2, b=two|3, c=3| list cmdAndra txtnr=");
