@@ -1,7 +1,8 @@
 // Every window as a screen reader and a keyboard user meet it, at the
 // desktop's scale (the test also runs with QT_SCALE_FACTOR 1.5 and 2): each
 // control named and described, Tab going through the controls in reading
-// order, and the twip layout converted with the screen's logical resolution.
+// order, no access key used twice, and the twip layout converted with the
+// screen's logical resolution.
 #include "platform/form.h"
 #include "support/testprogram.h"
 
