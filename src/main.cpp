@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "app/version.h"
+#include "platform/qtswedish.h"
 #include "platform/widgetdialogs.h"
 
 #include <QApplication>
@@ -14,6 +15,11 @@ int main(int argc, char *argv[])
                                             .arg(ProgramVersion::revision));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ordkvarnen.Ordkvarnen"));
+
+    // Qt's dialogs speak Swedish like the rest of the program, whatever the locale.
+    QtSwedishTexts qtTexts;
+    if (qtTexts.loadCatalogue())
+        QCoreApplication::installTranslator(&qtTexts);
 
     WidgetDialogs dialogs;
     SystemClock clock;

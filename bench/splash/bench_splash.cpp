@@ -84,6 +84,7 @@ int main(int argc, char *argv[])
     const struct {
         const char *name;
         QByteArray bytes;
+        qint64 size = 0; // when larger, the file is stretched to it with a hole
     } cases[] = {
         {"small file (1 kB)", manyLines(1000)},
         {"many lines (4 MB)", manyLines(4'000'000)},
@@ -91,6 +92,9 @@ int main(int argc, char *argv[])
         {"no blanks (1 MB)", QByteArray(1'000'000, 'x')},
         // The longest run still broken at blanks where possible.
         {"no blanks (10 kB)", QByteArray(LongRun, 'x')},
+        // Only the start of a huge file is read.
+        {"many lines (100 MB)", manyLines(100'000'000)},
+        {"sparse (1 GB)", manyLines(1000), qint64(1) << 30},
     };
 
     QTemporaryDir dataHome;
@@ -101,7 +105,8 @@ int main(int argc, char *argv[])
         if (!QByteArray(c.name).contains(only))
             continue;
         QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(c.bytes) != c.bytes.size())
+        if (!out.open(QIODevice::WriteOnly) || out.write(c.bytes) != c.bytes.size() ||
+            (c.size > c.bytes.size() && !out.resize(c.size)))
             return 1;
         out.close();
         QList<qint64> show, scroll;

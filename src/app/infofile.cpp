@@ -24,9 +24,10 @@ std::optional<QString> readInfoText(const QString &path)
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return std::nullopt;
-    // The whole file, so that the choice between UTF-8 and Windows-1252 is
-    // made on all of it; a read that fails part way shows what could be read.
-    return decodeTextFile(file.readAll());
+    // UTF-8 or Windows-1252 is decided on all that is read; a read that fails
+    // part way shows what could be read.
+    const QByteArray bytes = file.read(InfoTextLimit);
+    return file.atEnd() ? decodeTextFile(bytes) : decodeTextStart(bytes);
 }
 
 QString cannotOpenText(const QString &path)

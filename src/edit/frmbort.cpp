@@ -58,8 +58,8 @@ void FrmBort::buildListControls(QWidget *client)
                       QStringLiteral("Tryck här för att ta bort glosan med det nummret som du skrivit in."));
     m_cmdAndra = named(new QPushButton(QStringLiteral("&Ändra"), client), "cmdAndra",
                        QStringLiteral("Klicka här för att ändra glosan med det nummer som du skrivit in."));
-    auto *cmdangra = named(new QPushButton(QStringLiteral("Tillbaka &utan ändringar"), client), "cmdangra",
-                           QStringLiteral("Klicka här för att gå tillbaka utan att utföra några ändringar."));
+    m_cmdangra = named(new QPushButton(QStringLiteral("Tillbaka &utan ändringar"), client), "cmdangra",
+                       QStringLiteral("Klicka här för att gå tillbaka utan att utföra några ändringar."));
     auto *command2 =
         named(new QPushButton(QStringLiteral("&Tillbaka"), client), "Command2",
               QStringLiteral("Klicka här för gå tillbaka till inmatningen och utföra ändringarna."));
@@ -70,15 +70,15 @@ void FrmBort::buildListControls(QWidget *client)
     placeTwips(m_txtnr, 720, 150, 2520, 315);
     placeTwips(m_cmdBort, 120, 1200, 3360, 375);
     placeTwips(m_cmdAndra, 120, 1680, 3360, 375);
-    placeTwips(cmdangra, 120, 2160, 3360, 375);
+    placeTwips(m_cmdangra, 120, 2160, 3360, 375);
     placeTwips(command2, 120, 2640, 3360, 375);
     selectAllOnFocus(m_txtnr);
-    m_listMode = {frame1, label1, m_cmdBort, m_cmdAndra, cmdangra, command2};
+    m_listMode = {frame1, label1, m_cmdBort, m_cmdAndra, m_cmdangra, command2};
 
     connect(m_cmdBort, &QPushButton::clicked, this, &FrmBort::removePair);
     connect(m_cmdAndra, &QPushButton::clicked, this, &FrmBort::choosePair);
     // The draft goes with the window; the list stays as it was.
-    connect(cmdangra, &QPushButton::clicked, this, &FrmBort::unload);
+    connect(m_cmdangra, &QPushButton::clicked, this, &FrmBort::unload);
     connect(command2, &QPushButton::clicked, this, &FrmBort::commit);
 }
 
@@ -95,7 +95,7 @@ void FrmBort::buildChangeControls(QWidget *client)
     m_txteng = named(new QLineEdit(QStringLiteral("eng"), client), "txteng",
                      QStringLiteral("Här skriver du in den nya översättningen"));
     m_cmdlaggtill = named(new QPushButton(QStringLiteral("&Ändra"), client), "cmdlaggtill");
-    auto *cmdBak = named(new QPushButton(QStringLiteral("&Ångra"), client), "cmdBak");
+    m_cmdBak = named(new QPushButton(QStringLiteral("&Ångra"), client), "cmdBak");
 
     placeTwips(m_num, 120, 120, 3360, 255);
     placeTwips(lblord, 120, 480, 3360, 255);
@@ -103,13 +103,13 @@ void FrmBort::buildChangeControls(QWidget *client)
     placeTwips(lbloversatt, 120, 1200, 3360, 255);
     placeTwips(m_txteng, 120, 1500, 3360, 315);
     placeTwips(m_cmdlaggtill, 120, 2040, 1620, 375);
-    placeTwips(cmdBak, 1860, 2040, 1620, 375);
+    placeTwips(m_cmdBak, 1860, 2040, 1620, 375);
     selectAllOnFocus(m_txtsv);
     selectAllOnFocus(m_txteng);
-    m_changeMode = {lblord, lbloversatt, m_txtsv, m_txteng, cmdBak, m_cmdlaggtill, m_num};
+    m_changeMode = {lblord, lbloversatt, m_txtsv, m_txteng, m_cmdBak, m_cmdlaggtill, m_num};
 
     connect(m_cmdlaggtill, &QPushButton::clicked, this, &FrmBort::writeChange);
-    connect(cmdBak, &QPushButton::clicked, this, &FrmBort::leaveChange);
+    connect(m_cmdBak, &QPushButton::clicked, this, &FrmBort::leaveChange);
 }
 
 void FrmBort::placeBeside(const QWidget &main)
@@ -122,6 +122,11 @@ void FrmBort::editList()
 {
     bringToFront();
     m_draft = m_session.list();
+    // A fresh draft starts as the window opens: a pair chosen for change in
+    // the old draft may not exist in the new one, or be another pair there.
+    m_selectedNumber = 0;
+    m_listDefault = m_cmdBort;
+    leaveChange();
     rebuildListing();
 }
 
@@ -131,6 +136,8 @@ void FrmBort::showChangeMode(bool change)
         control->setVisible(!change);
     for (QWidget *control : std::as_const(m_changeMode))
         control->setVisible(change);
+    // Esc takes the step back that the visible buttons offer.
+    setCancelButton(change ? m_cmdBak : m_cmdangra);
     (change ? m_txtsv : m_txtnr)->setFocus();
 }
 

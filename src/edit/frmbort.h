@@ -54,6 +54,8 @@ private:
     QLineEdit *m_txtnr = nullptr;
     QPushButton *m_cmdBort = nullptr;
     QPushButton *m_cmdAndra = nullptr;
+    QPushButton *m_cmdangra = nullptr;    // Esc in list mode
+    QPushButton *m_cmdBak = nullptr;      // Esc in change mode
     QPushButton *m_listDefault = nullptr; // "Ta &bort", or "&Ändra" once a change was written
     QPlainTextEdit *m_txtglosor = nullptr;
     QLabel *m_num = nullptr;

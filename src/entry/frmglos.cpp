@@ -66,18 +66,22 @@ void FrmGlos::buildControls()
 
 void FrmGlos::buildMenus()
 {
-    auto addItem = [this](QMenu *menu, const QString &text, const char *name, auto handler) {
-        connect(addMenuItem(menu, text, name), &QAction::triggered, this, handler);
+    // The desktop's standard keys go with the items that do the same.
+    auto addItem = [this](QMenu *menu, const QString &text, const char *name, auto handler,
+                          QKeyCombination key = {}) {
+        QAction *item = addMenuItem(menu, text, name);
+        item->setShortcut(key);
+        connect(item, &QAction::triggered, this, handler);
     };
     QMenu *arkiv = addMenu(QStringLiteral("&Avsluta"), "mnuArkiv");
-    addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::quitRequested);
+    addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::quitRequested, Qt::CTRL | Qt::Key_Q);
 
     QMenu *alt = addMenu(QStringLiteral("A&lternativ"), "mnuAlt");
     addItem(alt, QStringLiteral("Ändra/&Ta bort"), "mnuAltBort", &FrmGlos::askEdit);
     addItem(alt, QStringLiteral("Glosor"), "mnuAltGlos", &FrmGlos::viewRequested);
     addItem(alt, QStringLiteral("&Rensa alla glosor"), "mnuAltrensa", &FrmGlos::clearAll);
-    addItem(alt, QStringLiteral("&Spara"), "mnuAltOpenSave", &FrmGlos::saveRequested);
-    addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::openRequested);
+    addItem(alt, QStringLiteral("&Spara"), "mnuAltOpenSave", &FrmGlos::saveRequested, Qt::CTRL | Qt::Key_S);
+    addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::openRequested, Qt::CTRL | Qt::Key_O);
     addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill", &FrmGlos::appendRequested);
     addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::optionsRequested);
 }

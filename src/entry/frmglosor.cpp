@@ -3,6 +3,7 @@
 #include "app/session.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableWidget>
 
 FrmGlosor::FrmGlosor(Session &session)
@@ -34,4 +35,13 @@ void FrmGlosor::showList()
         m_grid->setItem(row, 0, new QTableWidgetItem(pairs[row].swedish));
         m_grid->setItem(row, 1, new QTableWidgetItem(pairs[row].english));
     }
+}
+
+void FrmGlosor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    Form::keyPressEvent(event);
 }

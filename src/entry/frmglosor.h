@@ -15,6 +15,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    // Esc closes the view, as it closes a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void showList();
 

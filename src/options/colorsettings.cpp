@@ -60,10 +60,10 @@ ColorValue colorAfterOk(const AppState &state, const OptionsState &options, Colo
     return options.pendingColors[std::size_t(slot)].value_or(storedColor(state, slot));
 }
 
-bool colorsClash(const AppState &state, const OptionsState &options)
+bool colorsClash(const AppState &state, const OptionsState &options, const PaintedColor &painted)
 {
     const auto same = [&](ColorSlot a, ColorSlot b) {
-        return colorAfterOk(state, options, a) == colorAfterOk(state, options, b);
+        return painted(colorAfterOk(state, options, a)) == painted(colorAfterOk(state, options, b));
     };
     return same(EntryBoxBack, EntryText) || same(PracticeBoxBack, PracticeText);
 }

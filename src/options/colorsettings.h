@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class Dialogs;
 
 // The ticks of the colour frame: what changes and where.
@@ -28,9 +30,13 @@ bool pickColor(OptionsState &options, const ColorTargets &targets, Dialogs &dial
 ColorValue storedColor(const AppState &state, ColorSlot slot);
 // The colour a slot has once "OK" has stored the pending colours.
 ColorValue colorAfterOk(const AppState &state, const OptionsState &options, ColorSlot slot);
-// True when, after "OK", a window's text boxes would have the colour of
-// their text.
-bool colorsClash(const AppState &state, const OptionsState &options);
+// The plain colour that a value paints as in a text box: system colours
+// follow the desktop, so only the desktop can tell.
+using PaintedColor = std::function<ColorValue(ColorValue)>;
+// True when, after "OK", a window's text boxes would paint in the colour of
+// their text: the colours are compared as painted, so a picked black box
+// clashes with the desktop's black default text.
+bool colorsClash(const AppState &state, const OptionsState &options, const PaintedColor &painted);
 void applyPendingColors(AppState &state, const OptionsState &options);
 
 inline const QString ChangeColorCaption = QStringLiteral("Ändra:");

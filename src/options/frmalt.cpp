@@ -5,6 +5,7 @@
 #include "options/optionschoices.h"
 #include "options/practicepage.h"
 #include "options/userspage.h"
+#include "platform/palettecolor.h"
 
 #include <QKeyEvent>
 #include <QTabBar>
@@ -96,7 +97,7 @@ void FrmAlt::storeAndClose()
     OptionsChoices choices;
     choices.showClock = m_appearance->showsClock();
     m_practice->collectChoices(choices);
-    if (storeChoices(m_session.state, m_session.options, choices, m_session.random()) ==
+    if (storeChoices(m_session.state, m_session.options, choices, m_session.random(), paintedInTextBox) ==
         StoreResult::ColorClash) {
         m_session.dialogs().inform(ColorClashText);
         return;

@@ -37,9 +37,9 @@ OptionsChoices choicesFromState(const AppState &state)
 }
 
 StoreResult storeChoices(AppState &state, const OptionsState &options, const OptionsChoices &choices,
-                         RandomSource &random)
+                         RandomSource &random, const PaintedColor &painted)
 {
-    if (options.colorsChanged && colorsClash(state, options))
+    if (options.colorsChanged && colorsClash(state, options, painted))
         return StoreResult::ColorClash;
 
     state.showClock = choices.showClock;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/colorsettings.h"
 #include "options/optionsstate.h"
 
 #include <optional>
@@ -25,9 +26,9 @@ OptionsChoices choicesFromState(const AppState &state);
 enum class StoreResult { Stored, ColorClash };
 
 // "OK": the colours are checked first, and when a window's text boxes would
-// get the colour of their text, nothing at all is stored. Otherwise the
+// paint in the colour of their text, nothing at all is stored. Otherwise the
 // clock, endless practice, the direction mode with its starting direction
 // (mode 3 forces endless practice, mode 4 draws the direction), the order
 // and the pending colours are stored.
 StoreResult storeChoices(AppState &state, const OptionsState &options, const OptionsChoices &choices,
-                         RandomSource &random);
+                         RandomSource &random, const PaintedColor &painted);

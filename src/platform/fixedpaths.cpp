@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -39,37 +40,51 @@ DrivePath splitWindowsPath(const QString &windowsPath)
     return result;
 }
 
-// The name of the entry in folder that equals name but for case; the exact
-// spelling wins, then the first in sorted order. Empty when there is none.
-QString existingName(const QString &folder, const QString &name, bool folderWanted)
+// The entries of folder whose names equal name but for case, in one fixed
+// order (by code point), whatever the case of name.
+QStringList namesAlike(const QString &folder, const QString &name, bool folderWanted)
 {
     const QDir::Filters kinds = folderWanted ? QDir::Dirs : QDir::AllEntries;
-    const QStringList entries =
-        QDir(folder).entryList(kinds | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    if (entries.contains(name))
-        return name;
-    for (const QString &entry : entries) {
+    QStringList alike;
+    for (const QString &entry :
+         QDir(folder).entryList(kinds | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted)) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+            alike.append(entry);
     }
-    return {};
+    std::sort(alike.begin(), alike.end());
+    return alike;
+}
+
+struct Reach {
+    qsizetype depth = 0; // how many segments exist
+    QString place;
+};
+
+// The place of segments[from...] below folder. Where a folder holds names
+// that differ only in case, the one below which more of the path exists is
+// taken, and of equals the first in order; so every spelling of a path
+// reaches the same place, and a file that exists under one spelling is found
+// by all. Segments that exist nowhere keep the spelling given.
+Reach reachBelow(const QString &folder, const QStringList &segments, qsizetype from)
+{
+    if (from == segments.size())
+        return {0, folder};
+    const bool last = from + 1 == segments.size();
+    Reach best;
+    for (const QString &name : namesAlike(folder, segments[from], !last)) {
+        const Reach below = reachBelow(folder + u'/' + name, segments, from + 1);
+        if (below.depth + 1 > best.depth)
+            best = {below.depth + 1, below.place};
+    }
+    if (best.depth > 0)
+        return best;
+    return {0, (QStringList(folder) + segments.sliced(from)).join(u'/')};
 }
 
 QString placeBelow(const QString &dataDir, const DrivePath &path)
 {
-    QString place = QDir::cleanPath(dataDir + QStringLiteral("/ordkvarnen/") + path.drive);
-    bool exists = QFileInfo(place).isDir();
-    for (qsizetype i = 0; i < path.segments.size(); ++i) {
-        const QString &segment = path.segments[i];
-        QString name;
-        if (exists) {
-            const bool last = i + 1 == path.segments.size();
-            name = existingName(place, segment, !last);
-        }
-        exists = !name.isEmpty();
-        place += u'/' + (exists ? name : segment);
-    }
-    return place;
+    const QString drive = QDir::cleanPath(dataDir + QStringLiteral("/ordkvarnen/") + path.drive);
+    return reachBelow(drive, path.segments, 0).place;
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 // "D:\Spel\Res\Vrak\mrk_program\mrk\Kvartos\glos.txt". Here drive D: is the
 // folder ordkvarnen/drive_d below a data directory: the user's own first,
 // then the system's, then the program's own. Windows ignores the case of
-// names, so each part of a path matches an existing entry of any case; parts
-// that do not exist yet keep the spelling given. "." and ".." stay inside the
+// names, so each part of a path matches an existing entry of any case; where
+// several spellings exist, one rule picks the same one for every spelling of
+// the path, so that reading and writing reach the same file. Parts that do not
+// exist yet keep the spelling given. "." and ".." stay inside the
 // drive, as they do on Windows.
 class FixedPaths {
 public:

@@ -95,6 +95,11 @@ ColorValue toColorValue(const QColor &color)
     return plainColor(rgb.red(), rgb.green(), rgb.blue());
 }
 
+ColorValue paintedInTextBox(ColorValue value)
+{
+    return toColorValue(paintColor(value, QApplication::palette("QLineEdit")));
+}
+
 void paintBackground(QWidget *widget, ColorValue back)
 {
     const QPalette::ColorRole role = isTextBox(widget) ? QPalette::Base : QPalette::Window;

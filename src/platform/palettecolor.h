@@ -15,6 +15,10 @@ QColor paintColor(ColorValue value, const QPalette &palette, QPalette::ColorRole
 // The plain colour value of a colour; transparency is dropped.
 ColorValue toColorValue(const QColor &color);
 
+// The plain colour that value paints as in a text box on this desktop, as
+// the box's background or its text alike (the two share the system colours).
+ColorValue paintedInTextBox(ColorValue value);
+
 // Colour a widget's own background or text. Text boxes and lists get their
 // box (Base) and its text (Text); any other widget its surface (Window, filled)
 // and its label text (WindowText). Only those roles change, so a coloured

@@ -87,17 +87,56 @@ QByteArray encodeWindows1252(const QString &text, bool *ok)
     return bytes;
 }
 
-QString decodeTextFile(const QByteArray &bytes)
+namespace {
+
+QByteArrayView withoutBom(const QByteArray &bytes)
 {
     static const QByteArray Utf8Bom("\xEF\xBB\xBF");
-    const QByteArray body = bytes.startsWith(Utf8Bom) ? bytes.mid(Utf8Bom.size()) : bytes;
+    return QByteArrayView(bytes).sliced(bytes.startsWith(Utf8Bom) ? Utf8Bom.size() : 0);
+}
 
+// The text when the bytes are valid UTF-8 throughout.
+std::optional<QString> strictUtf8(QByteArrayView bytes)
+{
     // Stateless, so that a sequence cut off at the end counts as an error too;
     // the mark is already gone, so a second one would be text.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8.decode(body);
-    if (!utf8.hasError())
-        return text;
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// How many bytes remain when a UTF-8 character that the end cuts off is dropped.
+qsizetype wholeUtf8Length(QByteArrayView bytes)
+{
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = quint8(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back for its lead
+        // Bytes that never begin a character (C0, C1, F5 and above) count as one.
+        const qsizetype length = byte > 0xF4 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 1;
+        return length > back ? bytes.size() - back : bytes.size();
+    }
+    return bytes.size();
+}
+
+} // namespace
+
+QString decodeTextFile(const QByteArray &bytes)
+{
+    const QByteArrayView body = withoutBom(bytes);
+    if (std::optional<QString> text = strictUtf8(body))
+        return *std::move(text);
+    return decodeWindows1252(body);
+}
+
+QString decodeTextStart(const QByteArray &bytes)
+{
+    // Windows-1252 has a character for every byte, so nothing is cut there.
+    const QByteArrayView body = withoutBom(bytes);
+    if (std::optional<QString> text = strictUtf8(body.first(wholeUtf8Length(body))))
+        return *std::move(text);
     return decodeWindows1252(body);
 }

@@ -16,3 +16,8 @@ QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);
 // on this system), otherwise Windows-1252 (files from the old system). A UTF-8
 // byte order mark is dropped.
 QString decodeTextFile(const QByteArray &bytes);
+
+// The text of the first bytes of a longer file, decided as decodeTextFile
+// does, except that a UTF-8 character cut off by the end of the bytes is
+// dropped instead of making the whole text Windows-1252.
+QString decodeTextStart(const QByteArray &bytes);

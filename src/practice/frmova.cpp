@@ -83,8 +83,9 @@ void FrmOva::buildControls()
 void FrmOva::buildMenus()
 {
     QMenu *quit = addMenu(QStringLiteral("&Avsluta"), "mnuavsluta");
-    connect(addMenuItem(quit, QStringLiteral("Avsl&uta"), "mnuArkavsluta"), &QAction::triggered, this,
-            &FrmOva::quitRequested);
+    QAction *quitItem = addMenuItem(quit, QStringLiteral("Avsl&uta"), "mnuArkavsluta");
+    quitItem->setShortcut(Qt::CTRL | Qt::Key_Q); // the desktop's key for quitting
+    connect(quitItem, &QAction::triggered, this, &FrmOva::quitRequested);
     QMenu *options = addMenu(QStringLiteral("&Alternativ"), "mnuAlt");
     connect(addMenuItem(options, QStringLiteral("Al&ternativ"), "mnuAltSe"), &QAction::triggered, this,
             &FrmOva::optionsRequested);

@@ -1,12 +1,19 @@
 // Every window as a screen reader and a keyboard user meet it, at the
 // desktop's scale (the test also runs with QT_SCALE_FACTOR 1.5 and 2): each
 // control named and described, Tab going through the controls in reading
-// order, and the twip layout converted with the screen's logical resolution.
+// order, no access key used twice, and the twip layout converted with the
+// screen's logical resolution.
 #include "platform/form.h"
 #include "support/testprogram.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +58,56 @@ QString tabCycle(QWidget *window, const QString &first)
             cycle << next->objectName();
     }
     return cycle.join(u' ');
+}
+
+// The access keys ("&x") that more than one of texts mark, as "x y".
+QStringList sharedKeys(const QStringList &texts)
+{
+    QMap<QChar, int> uses;
+    for (const QString &text : texts) {
+        for (qsizetype i = text.indexOf(u'&'); i >= 0 && i + 1 < text.size(); i = text.indexOf(u'&', i + 2)) {
+            if (text[i + 1] != u'&') {
+                ++uses[text[i + 1].toLower()];
+                break;
+            }
+        }
+    }
+    QStringList shared;
+    for (auto use = uses.cbegin(); use != uses.cend(); ++use) {
+        if (use.value() > 1)
+            shared << QString(use.key());
+    }
+    return shared;
+}
+
+// The access keys shared within the window's controls and menus on show,
+// and within each menu's items: "x" for the window, "Menu: x" for a menu.
+QString sharedAccessKeys(QMainWindow *window)
+{
+    QStringList texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        else if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+            texts << label->text();
+        else if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            texts << frame->title();
+        else if (auto *tabs = qobject_cast<QTabBar *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+    }
+    QStringList inMenus;
+    for (QAction *title : window->menuBar()->actions()) {
+        texts << title->text();
+        QStringList items;
+        for (QAction *item : title->menu()->actions())
+            items << item->text();
+        for (const QString &key : sharedKeys(items))
+            inMenus << QString(title->text()).remove(u'&') + u": "_s + key;
+    }
+    return (sharedKeys(texts) + inMenus).join(u' ');
 }
 
 } // namespace
@@ -111,6 +168,9 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(u"not described: "_s + missing.join(u", "_s)));
 
         QCOMPARE(::tabCycle(window, tabCycle.section(u' ', 0, 0)), tabCycle);
+        // No access key leads to two places, but where the design gives one
+        // twice: the practice window's menus "&Avsluta" and "&Alternativ".
+        QCOMPARE(sharedAccessKeys(window), window->objectName() == u"frmOva" ? u"a"_s : QString());
 
         const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s);
         QCOMPARE(window->devicePixelRatioF(), scale.toDouble());

@@ -15,14 +15,22 @@ class TestInfoFile : public QObject {
 private slots:
     void wholeRegularFilesOnly_data()
     {
-        QTest::addColumn<QString>(
-            "what"); // at the path: "file", "fifo", "folder", "none" or a path of its own
+        // At the path: "file", "sparse" (1 GB, bytes at its start), "fifo",
+        // "folder", "none" or a path of its own.
+        QTest::addColumn<QString>("what");
         QTest::addColumn<bool>("linked"); // through a symbolic link to it
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text"); // null: cannot be opened
         const QByteArray a(1 << 20, 'a');  // ö's two bytes on either side of the first MiB:
         QTest::newRow("UTF-8 over 1 MiB") << "file" << false << a.left(a.size() - 1) + "\xC3\xB6 slut"
                                           << QString(a.left(a.size() - 1)) + u"ö slut"_s;
+        // Only the start of a huge file, ending on a whole character.
+        const QByteArray limit(InfoTextLimit - 1, 'a');
+        QTest::newRow("UTF-8 cut at the limit") << "file" << false << limit + "\xC3\xB6" << QString(limit);
+        QTest::newRow("Windows-1252 at the limit")
+            << "file" << false << limit + "\xF6\xF6" << QString(limit) + u'ö';
+        QTest::newRow("sparse 1 GB") << "sparse" << false << QByteArray("h\xC3\xA5r")
+                                     << u"hår"_s + QString(InfoTextLimit - 4, QChar(0));
         QTest::newRow("byte-order mark") << "file" << true << QByteArray("\xEF\xBB\xBFh\xC3\xA5r") << "hår";
         QTest::newRow("none") << "none" << false << QByteArray() << QString();
         QTest::newRow("folder") << "folder" << false << QByteArray() << QString();
@@ -37,9 +45,10 @@ private slots:
         QFETCH(QString, text);
         const QTemporaryDir dir;
         QString path = what.startsWith(u'/') ? what : dir.filePath(u"glos.txt"_s);
-        if (what == u"file") {
+        if (what == u"file" || what == u"sparse") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            QVERIFY(what == u"file" || file.resize(qint64(1) << 30));
         } else if (what == u"fifo") {
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else if (what == u"folder") {

@@ -70,8 +70,14 @@ private slots:
         row("txtnr=2.9 Enter", "1, a=1|2, c=3| list cmdBort txtnr=");
         row("txtnr=3 cmdBort", "1, a=1|2, b=2| list cmdBort txtnr=");
         row("txtnr=1 Enter mnuAltBort", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr="); // afresh, and once
+        // A fresh copy in change mode starts over in list mode: the old choice is gone.
+        row("txtnr=3 cmdAndra mnuAltBort", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[3]");
+        row("txtnr=2 cmdAndra txteng=4 cmdlaggtill txtnr=3 cmdAndra mnuAltBort",
+            "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[3]");
         row("txtnr=3 Enter txtnr=1 Enter txtnr=1 Enter Command2", "gone; main:  (0)");
         row("txtnr=1 Enter cmdangra", "gone; main: a|b|c (3)");
+        row("txtnr=1 Enter Esc", "gone; main: a|b|c (3)");
+        row("txtnr=2 cmdAndra txteng=two Esc", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[2]");
         row("txtnr=2 cmdAndra txtsv=ö txteng=two cmdlaggtill",
             "1, a=1|2, ö=two|3, c=3| list cmdAndra txtnr=");
         row("txtnr=2 cmdAndra txtsv= txteng=two cmdlaggtill", "1, a=1|2, b=two|3, c=3| list cmdAndra txtnr=");

@@ -80,6 +80,8 @@ private slots:
         QTest::newRow("save, standard user") << 1 << 0 << "mnuAltOpenSave" << Answers{} << Msgs{okBox(standard)} << 1;
         QTest::newRow("save, user 4") << 1 << 4 << "mnuAltOpenSave" << Answers{} << Msgs{okBox(other)} << 1;
         QTest::newRow("open, standard user") << 1 << 0 << "mnuAltOpen" << Answers{} << Msgs{okBox(standard, denied)} << 1;
+        QTest::newRow("Ctrl+S, standard user") << 1 << 0 << "txtsv=x Ctrl+S" << Answers{} << Msgs{okBox(standard)} << 1;
+        QTest::newRow("Ctrl+O, standard user") << 1 << 0 << "Ctrl+O" << Answers{} << Msgs{okBox(standard, denied)} << 1;
         QTest::newRow("open, user 5") << 1 << 5 << "mnuAltOpen" << Answers{} << Msgs{okBox(other, denied)} << 1;
         QTest::newRow("open, user 3, no file yet") << 1 << 3 << "mnuAltOpen" << Answers{} << Msgs{noCount} << 1;
         QTest::newRow("clear all, No") << 2 << 0 << "mnuAltrensa" << Answers{Answer::No} << Msgs{clear} << 2;
@@ -141,10 +143,14 @@ private slots:
         t->run(u"mnuAltrensa"_s);
         t->dialogs.takeMessages();
         QCOMPARE(grid->rowCount(), 0);
-        const auto header = [grid](int column) { return grid->model()->headerData(column, Qt::Horizontal); };
-        QCOMPARE(header(0).toString() + header(1).toString(), u"SvenskaEngelska"_s);
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        t->run(u"Esc"_s); // closes the view, and only the view
+        QVERIFY(!t->program.frmglosor.loaded() && t->program.frmglos.loaded());
 
-        t->run(u"mnuAvlsuta"_s);
+        t->run(u"mnuAltGlos"_s);
+        main();
+        t->run(u"Ctrl+Q"_s);
         QCOMPARE(t->quitCalls, 1);
         QVERIFY(!t->program.frmglos.loaded() && !t->program.frmglosor.loaded());
     }

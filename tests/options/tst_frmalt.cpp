@@ -148,6 +148,13 @@ private slots:
             << u"chetxtrut cheglos"_s << Color(0x80000008) << Stored{} << true;
         QTest::newRow("practice text as stored boxes")
             << u"chetxt cheova"_s << Color(0x0080FFFF) << Stored{} << true;
+        // Compared as painted: the default text and boxes are the desktop's black and white.
+        QTest::newRow("black main boxes, default text")
+            << u"chetxtrut cheglos"_s << Color(0) << Stored{} << true;
+        QTest::newRow("white main text, default boxes")
+            << u"chetxt cheglos"_s << Color(0xFFFFFF) << Stored{} << true;
+        QTest::newRow("white practice text")
+            << u"chetxt cheova"_s << Color(0xFFFFFF) << Stored{{PracticeText, 0xFFFFFF}} << false;
     }
     void colors()
     {

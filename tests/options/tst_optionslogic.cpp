@@ -71,7 +71,8 @@ private slots:
         state.directionMode = DirectionMode::Repeat;
         ScriptedRandom random;
         random.push({drawn});
-        QCOMPARE(storeChoices(state, OptionsState{}, chosen, random), StoreResult::Stored);
+        QCOMPARE(storeChoices(state, OptionsState{}, chosen, random, [](ColorValue value) { return value; }),
+                 StoreResult::Stored);
         QCOMPARE((QList<int>{state.showClock, state.endlessPractice, int(state.directionMode),
                              int(state.currentDirection), int(state.practiceOrder)}),
                  stored);

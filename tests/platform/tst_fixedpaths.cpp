@@ -31,6 +31,13 @@ private slots:
         row("system if the user lacks it", "u/Spel/a 2/Spel/glos.txt", "D:\\Spel\\glos.txt",
             "2/Spel/glos.txt");
         row("missing", "u/SPEL/a 1/Spel/a", "D:\\Spel\\Vrak\\glos.txt", "u/SPEL/Vrak/glos.txt");
+        // Folders that differ only in case: every spelling reaches the same place,
+        // the one below which more of the path exists, else the first by code point.
+        row("file under the other spelling", "u/Spel/glos.txt u/SPEL/Glosor/Trevian.gls",
+            "D:\\Spel\\Glosor\\Trevian.gls", "u/SPEL/Glosor/Trevian.gls");
+        row("deeper folder", "u/Spel/Glosor/a u/SPEL/b", "D:\\SPEL\\GLOSOR\\Lumba.gls",
+            "u/Spel/Glosor/Lumba.gls");
+        row("equally deep", "u/spel/a u/Spel/b", "D:\\spel\\x", "u/Spel/x");
         row("up and out", "", "D:\\Spel\\..\\..\\..\\etc\\passwd", "u/etc/passwd");
     }
     void windowsPathsBecomePlaces()

@@ -70,6 +70,14 @@ private slots:
         QCOMPARE(t->listed(), (QStringList{u"hund"_s, u"katt"_s})); // handed back to the main window
     }
 
+    void ctrlQEndsTheProgram()
+    {
+        t->startPractice({{u"hus"_s, u"house"_s}});
+        t->run(u"Ctrl+Q"_s);
+        QCOMPARE(t->quitCalls, 1);
+        QVERIFY(!ova());
+    }
+
     void resumeAsksTheSameQuestionToTheEndOfThePass()
     {
         t->startPractice({{u"hus"_s, u"house"_s}, {u"öga"_s, u"eye"_s}, {u"bil"_s, u"car"_s}});

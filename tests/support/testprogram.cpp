@@ -77,6 +77,9 @@ void TestProgram::run(const QString &steps)
         QWidget *focus = QApplication::focusWidget();
         if (focus && (step == u"Enter" || step == u"Esc")) {
             QTest::keyClick(focus, step == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
+        } else if (focus && step.startsWith(u"Ctrl+")) {
+            const QKeyCombination key = QKeySequence(step)[0];
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
         } else if (auto *tabs = find<QTabBar>(name)) {
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(value.toInt()).center());
         } else if (auto *box = find<QLineEdit>(name)) {

@@ -43,7 +43,7 @@ public:
     //   "box=text"  focuses that line edit (which selects what it holds),
     //               presses Delete and types the text;
     //   "tabs=N"    clicks page N of that tab bar;
-    //   "Enter", "Esc"  presses the key in the control that has the focus;
+    //   "Enter", "Esc", "Ctrl+S"  presses the keys in the control that has the focus;
     //   "name"      clicks that button or chooses that menu item.
     // Names are looked up in the active window, then in the main window. After
     // each step, windows shown are activated and those unloaded deleted.

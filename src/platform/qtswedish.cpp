@@ -1,0 +1,23 @@
+#include "platform/qtswedish.h"
+
+#include <QLibraryInfo>
+
+#include <cstring>
+
+bool QtSwedishTexts::loadCatalogue(const QString &folder)
+{
+    return load(QStringLiteral("qt_sv"),
+                folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder);
+}
+
+QString QtSwedishTexts::translate(const char *context, const char *sourceText, const char *disambiguation,
+                                  int n) const
+{
+    const QString text = QTranslator::translate(context, sourceText, disambiguation, n);
+    // Qt 6 asks for the standard buttons ("Cancel", "&Yes") under the
+    // platform theme, while the Swedish catalogue still has them under the
+    // button box, where Qt 5 asked.
+    if (text.isEmpty() && context && std::strcmp(context, "QPlatformTheme") == 0)
+        return QTranslator::translate("QDialogButtonBox", sourceText, disambiguation, n);
+    return text;
+}
