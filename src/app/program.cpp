@@ -86,7 +86,10 @@ void Program::wire(FrmGlos &main)
     QObject::connect(&main, &FrmGlos::quitRequested, &main, [this] { end(); });
 }
 
-void Program::wire(FrmGlosor &) {}
+void Program::wire(FrmGlosor &)
+{
+    // The view asks for nothing; it follows the list by itself.
+}
 
 void Program::wire(FrmOva &practice)
 {

@@ -22,7 +22,6 @@ public:
     static constexpr int MaxPairs = 255; // the practice position is 8 bits wide
 
     int count() const { return int(m_pairs.size()); }
-    bool isEmpty() const { return m_pairs.isEmpty(); }
     bool isFull() const { return count() >= MaxPairs; }
     const QList<WordPair> &pairs() const { return m_pairs; }
 
