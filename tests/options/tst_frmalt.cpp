@@ -92,6 +92,7 @@ private slots:
             t->addPairs(Pairs);
         }
         open(menu);
+        QVERIFY(!t->program.frmglos.loaded() && !t->program.frmOva.loaded()); // the opener gives way
         const QString choices = u"optklockan_0 tbsOptions=1 opglosggr_1 opGlos_1 optOrdn_1"_s;
         t->run(choices + (ok ? u" cmdOK"_s : u" cmdAvbryt"_s));
         QVERIFY(!alt());
