@@ -1,5 +1,5 @@
-#include "tour.h"
 #include "support/testprogram.h"
+#include "tour.h"
 
 #include <QDir>
 #include <QImage>

@@ -3,8 +3,8 @@
 // The windows are the real ones, driven like the tests drive them, on a set
 // clock, offscreen and in the fixed look of the picture test, which compares
 // the windows with these pictures.
-#include "tour.h"
 #include "support/testprogram.h"
+#include "tour.h"
 
 #include <QApplication>
 #include <QDir>
