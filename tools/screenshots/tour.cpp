@@ -28,6 +28,8 @@ bool useFixedLook()
     QFont font(QStringLiteral("DejaVu Sans"), 9);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);
+    // A steady text cursor: a blinking one would depend on how long a step took.
+    QApplication::setCursorFlashTime(0);
     return true;
 }
 
