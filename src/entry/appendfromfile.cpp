@@ -5,23 +5,25 @@
 #include "files/wordfiletexts.h"
 #include "options/access.h"
 
-bool appendFromWordFile(Dialogs &dialogs, WordList &list)
+void appendFromWordFile(Dialogs &dialogs, WordList &list, const std::function<void()> &placed)
 {
     const std::optional<QString> path = dialogs.openFile(openDialogRequest());
     if (!path || !acceptExtension(dialogs, *path))
-        return false;
+        return;
     const std::optional<WordFileContent> content = readListFile(dialogs, *path);
     if (!content)
-        return false;
+        return;
     // The header promises its pairs; with every missing word kept, all of them come.
     if (list.count() + content->pairCount() > WordList::MaxPairs) {
         dialogs.inform(appendTooLongText(list.count(), content->pairCount()));
-        return false;
+        return;
     }
     walkWords(
         *content, [&dialogs](int) { return dialogs.message(appendMissingWordQuestion()) == Answer::Yes; },
-        [&list](int k, const QString &word) { placeWord(list, k, word); });
-    return true;
+        [&](int k, const QString &word) {
+            placeWord(list, k, word);
+            placed();
+        });
 }
 
 void appendCommand(Session &session)
@@ -29,6 +31,5 @@ void appendCommand(Session &session)
     if (!mayAppendFromFile(session.state.currentUser))
         return;
     WordList list = session.list();
-    if (appendFromWordFile(session.dialogs(), list))
-        session.setList(list);
+    appendFromWordFile(session.dialogs(), list, [&] { session.setList(list); });
 }

@@ -130,6 +130,25 @@ private slots:
         if (!file.isEmpty() && QFileInfo(kept).isFile())
             QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes);
     }
+
+    void appendShowsEachPairAsItComes()
+    {
+        QByteArray missing = writeWordFile({{"a", "b"}, {"c", "d"}}).bytes;
+        missing[5 * 3] = 0; // word 3 loses its length
+        const QString path = t->dataHome.filePath(u"list.gls"_s);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(missing) == missing.size());
+        out.close();
+        t->session.state.currentUser = 1;
+        t->dialogs.choosePath(path);
+        QStringList behind; // the main window's list while the question is open
+        t->dialogs.whileShown = [&](const Message &) { behind = t->listed(); };
+        t->main();
+        t->run(u"mnuAltLaggtill"_s);
+        QCOMPARE(behind, QStringList{u"a"_s});
+        QCOMPARE(t->dialogs.takeMessages().size(), 1);
+        QCOMPARE(t->dialogs.takeFileRequests().size(), 1);
+    }
 };
 
 QTEST_MAIN(FileCommandsTest)
