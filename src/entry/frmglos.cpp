@@ -101,8 +101,17 @@ void FrmGlos::Form_Load()
 
 void FrmGlos::showList()
 {
-    m_listGlos->clear();
-    m_listGlos->addItems(m_session.list().swedishWords());
+    // Words added at the end are added below the ones listed, so that the
+    // selection and the scrolling stay as they were.
+    const QStringList words = m_session.list().swedishWords();
+    qsizetype listed = m_listGlos->count();
+    for (qsizetype i = 0; i < listed; ++i) {
+        if (i >= words.size() || m_listGlos->item(int(i))->text() != words[i]) {
+            m_listGlos->clear();
+            listed = 0;
+        }
+    }
+    m_listGlos->addItems(words.mid(listed));
 }
 
 void FrmGlos::addPair()

@@ -24,7 +24,10 @@ private slots:
         QCOMPARE(txtsv->text(), u"öga"_s);
         QVERIFY(txtsv->hasFocus());
         t->run(u"txteng=eye Enter"_s);
+        auto *listGlos = child<QListWidget>(&main(), "listGlos");
+        listGlos->setCurrentRow(1);
         t->addPairs({{u"hus"_s, u"house"_s}});
+        QCOMPARE(listGlos->currentRow(), 1); // a pair added below keeps the selection
 
         QCOMPARE(t->listed(), (QStringList{"hus", u"öga"_s, "hus"}));
         QCOMPARE(t->session.list().pairs(),
