@@ -69,6 +69,7 @@ private slots:
         AppState state;
         state.applyStartDefaults();
         state.directionMode = DirectionMode::Repeat;
+        state.currentDirection = Direction::English; // every mode sets its own
         ScriptedRandom random;
         random.push({drawn});
         QCOMPARE(storeChoices(state, OptionsState{}, chosen, random, [](ColorValue value) { return value; }),

@@ -135,6 +135,9 @@ private slots:
             QCOMPARE(rig.engine.giveHint().answerText, u"k"_s);
             QCOMPARE(rig.engine.checkAnswer(u"katt"_s), Outcome::PracticeOver);
         }
+        rig.state.questionIndex = 3; // a shorter list since: the first word again
+        rig.engine.resume();
+        QCOMPARE(rig.engine.display().word, u"dog"_s);
         QCOMPARE(PracticeEngine::summaryText(rig.practice),
                  u"Du tränade 4 glosor\r\nDu hade 2 fel\r\nAnvände gloshjälpen 8 gång(er)\r\n"
                  u"Du använde fuskfunktionen 2 gång(er)\r\n"_s);
