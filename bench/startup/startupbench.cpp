@@ -33,11 +33,13 @@ namespace {
 
 struct Run {
     double milliseconds = 0;
+    double cpuMilliseconds = 0; // user and system time, which a busy machine barely moves
     double maxRssMiB = 0;
 };
 
 struct Runs {
     std::vector<double> milliseconds;
+    std::vector<double> cpuMilliseconds;
     std::vector<double> maxRssMiB;
 };
 
@@ -76,7 +78,9 @@ Run runOnce(const std::vector<std::string> &command, const char *outputFile = "/
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(command[0] + " did not exit cleanly");
 
-    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss / 1024.0};
+    const auto ms = [](const timeval &time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            ms(usage.ru_utime) + ms(usage.ru_stime), usage.ru_maxrss / 1024.0};
 }
 
 std::string firstLine(const std::string &file)
@@ -135,6 +139,7 @@ int main(int argc, char *argv[])
                 const int which = (i + k) % Programs;
                 const Run run = runOnce({programs[which]});
                 runs[which].milliseconds.push_back(run.milliseconds);
+                runs[which].cpuMilliseconds.push_back(run.cpuMilliseconds);
                 runs[which].maxRssMiB.push_back(run.maxRssMiB);
             }
         }
@@ -153,6 +158,8 @@ int main(int argc, char *argv[])
         // Against the same start window: the targets.
         printRow({"Start-up, min (ms)", minimum(own.milliseconds), minimum(reference.milliseconds)});
         printRow({"Start-up, median (ms)", median(own.milliseconds), median(reference.milliseconds), 1.02});
+        printRow({"Start-up CPU time, median (ms)", median(own.cpuMilliseconds),
+                  median(reference.cpuMilliseconds)});
         printRow({"Peak memory, max RSS (MiB)", median(own.maxRssMiB), median(reference.maxRssMiB), 1.05});
         if (counted)
             printRow({"Start-up instructions (millions)", instructionsOf[0], instructionsOf[1], 1.02});
