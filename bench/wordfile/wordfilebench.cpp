@@ -129,32 +129,38 @@ void openRoutine(benchmark::State &bench)
 
 // The least work that yields the words: every word decoded from the bytes read,
 // checked against its record's room. Latin-1 and Windows-1252 agree on every
-// byte the fixture's words use.
+// byte the fixture's words use. Not inlined, so that callgrind can count it.
+[[gnu::noinline]] QList<QString> readWords(const char *name, std::vector<char> &buffer)
+{
+    const int fd = ::open(name, O_RDONLY | O_CLOEXEC);
+    const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+    ::close(fd);
+    const int n = got > 0 ? uchar(buffer[0]) : 0;
+    QList<QString> words;
+    words.reserve(n - 1);
+    for (qsizetype r = 1; r < n && (r + 1) * n <= got; ++r) {
+        const char *record = buffer.data() + r * n;
+        const int length = std::min(uchar(record[0]) | uchar(record[1]) << 8, n - WordFile::LengthSize);
+        words.append(QString::fromLatin1(record + WordFile::LengthSize, length));
+    }
+    return words;
+}
+
 void readAndDecode(benchmark::State &bench)
 {
     Fixture file(int(bench.range(0)));
     std::vector<char> buffer(size_t(file.size) + 1);
-    QList<QString> words;
     const long faults = minorFaults();
     for (auto _ : bench) {
-        const int fd = ::open(file.name.constData(), O_RDONLY | O_CLOEXEC);
-        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-        ::close(fd);
-        const int n = uchar(buffer[0]);
-        words = QList<QString>();
-        words.reserve(n - 1);
-        for (qsizetype r = 1; r < n && (r + 1) * n <= got; ++r) {
-            const char *record = buffer.data() + r * n;
-            const int length = std::min(uchar(record[0]) | uchar(record[1]) << 8, n - WordFile::LengthSize);
-            words.append(QString::fromLatin1(record + WordFile::LengthSize, length));
-        }
+        QList<QString> words = readWords(file.name.constData(), buffer);
         benchmark::DoNotOptimize(words);
-        if (got != file.size || words.size() != 2 * file.list.count())
-            bench.SkipWithError("short read");
+        if (words.size() != 2 * file.list.count())
+            bench.SkipWithError("the file did not read whole");
     }
+    countFaults(bench, faults);
+    const QList<QString> words = readWords(file.name.constData(), buffer);
     if (words.value(0) != file.list.cell(1, 0) || words.value(1) != file.list.cell(1, 1))
         bench.SkipWithError("the words came out wrong");
-    countFaults(bench, faults);
     file.check(bench);
 }
 
