@@ -7,6 +7,7 @@
 #include "platform/palettecolor.h"
 
 #include <QFrame>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -31,7 +32,11 @@ FrmSplash::FrmSplash(Program &program)
     setCentralWidget(frame);
 
     auto *logo = named(new QLabel(frame), "imgLogo");
-    logo->setPixmap(QPixmap(QStringLiteral(":/ordkvarnen/logo.png")));
+    // Read as the PNG it is: left to guess the format, Qt's image reader would
+    // load the plugins of every other format first just to ask them.
+    QImageReader reader(QStringLiteral(":/ordkvarnen/logo.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    logo->setPixmap(QPixmap::fromImage(reader.read()));
     logo->setAccessibleName(accessibleName());
     auto *product = named(new QLabel(QStringLiteral("Kvartos Ordkvarn"), frame), "lblProductName");
     QFont productFont = product->font();
