@@ -84,11 +84,7 @@ void FrmSplash::OpenFile(const QString &fileName)
         m_program.dialogs().inform(cannotOpenText(fileName));
         return;
     }
-    // Lines break at blanks where they can; a very long run without one is
-    // broken anywhere instead, which takes time in step with its length.
-    m_txtinfo->setWordWrapMode(hasLongUnbrokenRun(*text) ? QTextOption::WrapAnywhere
-                                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_txtinfo->setPlainText(QString(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_txtinfo->setPlainText(textForShowing(*text));
 }
 
 void FrmSplash::cmdstart_Click()
