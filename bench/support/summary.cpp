@@ -40,6 +40,9 @@ public:
             BenchmarkResult &result = results[nameOf(run)];
             const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
             result.nanoseconds = run.GetAdjustedRealTime() / perSecond * 1e9;
+            result.cpuNanoseconds = run.GetAdjustedCPUTime() / perSecond * 1e9;
+            for (const auto &[name, counter] : run.counters)
+                result.counters[name] = counter.value;
         }
     }
 };
@@ -49,10 +52,11 @@ public:
 void printRow(const SummaryRow &row)
 {
     std::string reference = "-", ratio = "-", target = "-", met = "-";
-    if (row.reference > 0) {
-        reference = number(row.reference);
+    if (row.reference)
+        reference = number(*row.reference);
+    if (row.reference && *row.reference > 0) { // a ratio to nothing says nothing
         const double quotient =
-            row.higherIsBetter ? row.reference / row.program : row.program / row.reference;
+            row.higherIsBetter ? *row.reference / row.program : row.program / *row.reference;
         char text[32];
         std::snprintf(text, sizeof text, "%.2f", quotient);
         ratio = text;

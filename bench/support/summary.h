@@ -1,16 +1,18 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 
 // One line of the table that scripts/bench prints: a measure of the program,
-// the same measure of its reference (the bare Qt program, a plain read of the
+// the same measure of its reference (the least work that does the same, such
+// as a bare Qt program showing the same window, or a read and decode of the
 // same bytes) and their ratio checked against the largest ratio allowed.
 struct SummaryRow {
     std::string measure;
     double program = 0;
-    double reference = 0; // 0: the measure has no reference
-    double target = 0;    // largest ratio allowed; 0: none
+    std::optional<double> reference = {}; // none: the measure has no reference
+    double target = 0;                    // largest ratio allowed; 0: none
     // For rates such as bytes per second the ratio is reference / program, so
     // that it always tells how many times the reference's cost the program's is.
     bool higherIsBetter = false;
@@ -22,7 +24,9 @@ void printRow(const SummaryRow &row);
 
 // The median of a benchmark's repetitions.
 struct BenchmarkResult {
-    double nanoseconds = 0; // real time per iteration
+    double nanoseconds = 0;                 // real time per iteration
+    double cpuNanoseconds = 0;              // processor time per iteration, the kernel's included
+    std::map<std::string, double> counters; // the benchmark's own counters
 };
 using BenchmarkResults = std::map<std::string, BenchmarkResult>;
 

@@ -2,9 +2,11 @@
 
 #include "platform/form.h"
 
+#include <QPoint>
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Session;
@@ -28,14 +30,23 @@ public:
     }
 
 protected:
+    // A window loaded again comes back where it was last on show in this run,
+    // rather than where the desktop would place a new window.
     void registerForm(Form *form)
     {
         m_form = form;
-        QObject::connect(form, &Form::unloaded, form, [this] { m_form.clear(); });
+        if (m_lastPlace)
+            form->move(*m_lastPlace);
+        QObject::connect(form, &Form::unloaded, form, [this, form] {
+            if (form->isVisible())
+                m_lastPlace = form->pos();
+            m_form.clear();
+        });
     }
 
 private:
     QPointer<Form> m_form;
+    std::optional<QPoint> m_lastPlace;
 };
 
 // One program-wide window. get() loads the window on first use: it builds

@@ -6,6 +6,7 @@
 #include "platform/palettecolor.h"
 
 #include <QFrame>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -30,7 +31,11 @@ FrmSplash::FrmSplash(Session &session)
     setCentralWidget(frame);
 
     auto *logo = named(new QLabel(frame), "imgLogo");
-    logo->setPixmap(QPixmap(QStringLiteral(":/ordkvarnen/logo.png")));
+    // Read as the PNG it is: left to guess the format, Qt's image reader would
+    // load the plugins of every other format first just to ask them.
+    QImageReader reader(QStringLiteral(":/ordkvarnen/logo.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    logo->setPixmap(QPixmap::fromImage(reader.read()));
     logo->setAccessibleName(accessibleName());
     auto *product = named(new QLabel(QStringLiteral("Kvartos Ordkvarn"), frame), "lblProductName");
     QFont productFont = product->font();
@@ -78,11 +83,7 @@ void FrmSplash::OpenFile(const QString &fileName)
         m_session.dialogs().inform(cannotOpenText(fileName));
         return;
     }
-    // Lines break at blanks where they can; a very long run without one is
-    // broken anywhere instead, which takes time in step with its length.
-    m_txtinfo->setWordWrapMode(hasLongUnbrokenRun(*text) ? QTextOption::WrapAnywhere
-                                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_txtinfo->setPlainText(QString(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_txtinfo->setPlainText(textForShowing(*text));
 }
 
 void FrmSplash::cmdstart_Click()

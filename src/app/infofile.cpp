@@ -35,13 +35,30 @@ QString cannotOpenText(const QString &path)
     return QStringLiteral("Kan inte öppna filen: ") + path;
 }
 
-bool hasLongUnbrokenRun(const QString &text)
+QString textForShowing(const QString &text)
 {
-    qsizetype run = 0;
-    for (const QChar c : text) {
-        run = (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r') ? 0 : run + 1;
-        if (run > LongRun)
-            return true;
+    QString shown;
+    shown.reserve(text.size() + text.size() / LongRun);
+    qsizetype line = 0;       // characters since the last line break
+    qsizetype lastBlank = -1; // in shown, on this line
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue; // the line feed that follows breaks the line
+        const bool blank = c == u' ' || c == u'\t' || c == u'\r';
+        if (c != u'\n' && !blank && line >= LongRun) {
+            // After the line's last blank, where wrapping would break it anyway.
+            const qsizetype at = lastBlank >= 0 ? lastBlank + 1 : shown.size();
+            shown.insert(at, u'\n');
+            line = shown.size() - at - 1;
+            lastBlank = -1;
+        }
+        shown += c;
+        line = c == u'\n' ? 0 : line + 1;
+        if (c == u'\n')
+            lastBlank = -1;
+        else if (blank)
+            lastBlank = shown.size() - 1;
     }
-    return false;
+    return shown;
 }

@@ -18,8 +18,10 @@ inline constexpr qint64 InfoTextLimit = 4 << 20;
 // "Kan inte öppna filen: " and the path.
 QString cannotOpenText(const QString &path);
 
-// Whether text holds more than LongRun characters in a row without a blank,
-// tab or line break. Breaking lines at blanks where it can, a text view takes
-// time that grows with the square of such a run: a megabyte takes a minute.
+// The text as the splash window shows it: Windows line ends become line
+// breaks, and a line longer than LongRun characters is broken after its last
+// blank or tab before that length, or at it when there is none. A text view
+// lays out a line as a whole, in time that grows fast with its length: a
+// megabyte in one line takes seconds, in lines of LongRun it shows at once.
 inline constexpr qsizetype LongRun = 10'000;
-bool hasLongUnbrokenRun(const QString &text);
+QString textForShowing(const QString &text);

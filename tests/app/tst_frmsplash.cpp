@@ -4,9 +4,17 @@
 #include "support/typing.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
+
+// The file names of the shared libraries this process has loaded.
+QByteArray loadedLibraries()
+{
+    QFile maps(u"/proc/self/maps"_s);
+    return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+}
 
 class TestFrmSplash : public WindowTest {
     Q_OBJECT
@@ -27,6 +35,12 @@ private slots:
         FrmSplash *splash = t->program.frmSplash.loaded();
         QVERIFY(splash && splash->isVisible() && !t->program.frmglos.loaded());
         QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint)); // no title text anywhere
+        QVERIFY2(!loadedLibraries().contains("/imageformats/"), "the logo's format was guessed");
+        const auto premultiplied = [](const QImage &image) {
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        QCOMPARE(premultiplied(child<QLabel>(splash, "imgLogo")->pixmap().toImage()),
+                 premultiplied(QImage(u":/ordkvarnen/logo.png"_s)));
         QCOMPARE(child<QPlainTextEdit>(splash, "txtinfo")->toPlainText(), u"Välkommen\nöga ÅÄÖ"_s);
 
         t->clock.time = QTime(7, 4, 3);

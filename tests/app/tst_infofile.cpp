@@ -64,21 +64,27 @@ private slots:
         QCOMPARE(read.value_or(QString()), text);
     }
 
-    void longUnbrokenRuns_data()
+    void textForShowing_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("shown");
         const QString run(LongRun, u'x');
-        QTest::newRow("at the limit") << run << false;
-        QTest::newRow("past it") << u"a b\n"_s + run + u'x' << true;
-        QTest::newRow("broken by blank and line break") << run + u' ' + run + u'\n' + run << false;
-        QTest::newRow("no-break space") << run + u'\u00A0' << true;
+        QTest::newRow("Windows line ends") << u"a\r\nb\rc\n"_s << u"a\nb\rc\n"_s;
+        QTest::newRow("run at the limit") << run << run;
+        QTest::newRow("past it, twice")
+            << u"a "_s + run + run + u'y' << u"a \n"_s + run + u'\n' + run + u"\ny"_s;
+        QTest::newRow("after blank and tab, not line break")
+            << run + u' ' + run + u'\t' + run + u"\r\n"_s + run
+            << run + u" \n"_s + run + u"\t\n"_s + run + u'\n' + run;
+        QTest::newRow("words") << u"ab "_s.repeated(4000)
+                               << u"ab "_s.repeated(3333) + u'\n' + u"ab "_s.repeated(667);
+        QTest::newRow("no-break space") << run + u'\u00A0' << run + u"\n\u00A0"_s;
     }
-    void longUnbrokenRuns()
+    void textForShowing()
     {
         QFETCH(QString, text);
-        QFETCH(bool, found);
-        QCOMPARE(hasLongUnbrokenRun(text), found);
+        QFETCH(QString, shown);
+        QCOMPARE(::textForShowing(text), shown);
     }
 };
 

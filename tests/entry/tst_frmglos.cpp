@@ -132,6 +132,24 @@ private slots:
         QCOMPARE(main().windowTitle(), caption);
     }
 
+    void comesBackWhereItWas_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("practice") << u"cmdOva cmdmeny"_s;
+        QTest::newRow("options") << u"mnuAltutse cmdAvbryt"_s;
+    }
+    void comesBackWhereItWas()
+    {
+        QFETCH(QString, steps);
+        t->addPairs({{u"hus"_s, u"house"_s}});
+        main().move(150, 60);
+        for (int trip = 0; trip < 2; ++trip) {
+            t->run(steps);
+            t->dialogs.takeMessages();
+            QCOMPARE(main().pos(), QPoint(150, 60));
+        }
+    }
+
     void viewFollowsTheListAndExitEnds()
     {
         t->addPairs({{u"hus"_s, u"house"_s}});
