@@ -18,6 +18,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr uid_t Nobody = 65534;
+constexpr gid_t NoGroup = 65534, OwnGroup = 65533;
 constexpr int CannotDropRoot = 255; // no errno is that high
 const QByteArray Old = QByteArray("old list ").repeated(20);
 const QByteArray New("new list");
@@ -29,7 +30,7 @@ QByteArray name(const QDir &dir, const QString &entry)
 
 // The wait status of a child process that exits with what work returns. Root
 // writes whatever the permission bits say, so as root an unprivileged child
-// becomes nobody first.
+// becomes nobody first, in a group of its own and member of nogroup.
 int inChild(const std::function<int()> &work, bool unprivileged)
 {
     if (const pid_t pid = ::fork(); pid != 0) {
@@ -38,7 +39,7 @@ int inChild(const std::function<int()> &work, bool unprivileged)
         return status;
     }
     const bool asRoot = !unprivileged || ::geteuid() != 0;
-    ::_exit(asRoot || (::setgroups(0, nullptr) == 0 && ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0)
+    ::_exit(asRoot || (::setgroups(1, &NoGroup) == 0 && ::setgid(OwnGroup) == 0 && ::setuid(Nobody) == 0)
                 ? work()
                 : CannotDropRoot);
 }
@@ -77,6 +78,7 @@ private slots:
         QTest::newRow("dangling link") << "dangling" << ENOENT;
         QTest::newRow("folder") << "folder" << EISDIR;
         QTest::newRow("file in a locked folder") << "locked" << 0;
+        QTest::newRow("new file in a locked folder") << "locked, none" << EACCES;
         QTest::newRow("file with two hard links") << "linked" << 0;
     }
     void saveTargets()
@@ -96,7 +98,7 @@ private slots:
             QCOMPARE(::symlink("gone.gls", path.constData()), 0);
         } else if (target == "folder") {
             QVERIFY(dir.mkdir("target.gls"));
-        } else {
+        } else if (target != "locked, none") {
             QFile file(dir.filePath("target.gls"));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Old) == Old.size());
             QCOMPARE(::fchmod(file.handle(), target == "444" ? 0444 : 0640), 0);
@@ -104,8 +106,8 @@ private slots:
                 QCOMPARE(::link(path.constData(), name(dir, "twin.gls").constData()), 0);
         }
         for (const QString &entry : {u"."_s, u"target.gls"_s, u"twin.gls"_s})
-            ::lchown(name(dir, entry).constData(), Nobody, Nobody);
-        ::chmod(name(dir, ".").constData(), target == "locked" ? 0555 : 0700);
+            ::lchown(name(dir, entry).constData(), Nobody, NoGroup);
+        ::chmod(name(dir, ".").constData(), target.startsWith("locked") ? 0555 : 0700);
         QMap<QString, QString> expected = entries(dir);
         for (const QString &entry : {u"target.gls"_s, u"twin.gls"_s}) {
             if (error == 0 && expected.contains(entry))
@@ -122,7 +124,7 @@ private slots:
     }
 
     // Saves killed while writing leave one file named after the target, with
-    // the target's permissions and owner before a byte is in it; the next save
+    // the target's permissions and group before a byte is in it; the next save
     // replaces it and keeps them.
     void interruptedSaves()
     {
@@ -131,8 +133,12 @@ private slots:
         QFile file(dir.filePath("old.gls"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Old) == Old.size() && file.flush());
         QCOMPARE(::fchmod(file.handle(), 0660), 0); // the umask below takes 020 away
-        const uid_t owner = ::geteuid() == 0 ? Nobody : ::geteuid();
-        QCOMPARE(::fchown(file.handle(), owner, gid_t(-1)), 0);
+        // Root's file, in a group that nobody may give, in nobody's folder: nobody saves it.
+        const bool root = ::geteuid() == 0;
+        const uid_t saver = root ? Nobody : ::geteuid();
+        const gid_t group = root ? NoGroup : ::getegid();
+        QCOMPARE(::fchown(file.handle(), root ? 0 : saver, group), 0);
+        ::chown(name(dir, ".").constData(), Nobody, NoGroup);
         const auto save = [&dir] { return replaceFile(dir.filePath("old.gls"), New); };
         for (int attempt = 0; attempt < 2; ++attempt) {
             const int status = inChild(
@@ -143,23 +149,25 @@ private slots:
                     std::signal(SIGXFSZ, SIG_DFL);
                     return save();
                 },
-                false);
+                true);
             QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
         }
-        const QString kept = u"100660 %1"_s.arg(owner);
-        const auto described = [&dir, &kept] {
+        const auto kept = [group](uid_t owner) { return u" 100660 %1:%2"_s.arg(owner).arg(group); };
+        const auto described = [&dir] {
             QStringList found;
             for (const QString &entry : dir.entryList(QDir::Files | QDir::Hidden)) {
                 struct stat info {};
                 ::stat(name(dir, entry).constData(), &info);
-                found << u"%1 %2 %3"_s.arg(entry, QString::number(info.st_mode, 8)).arg(info.st_uid);
+                found << u"%1 %2 %3"_s.arg(entry, QString::number(info.st_mode, 8)).arg(info.st_uid) + u':' +
+                             QString::number(info.st_gid);
             }
             return found;
         };
-        QCOMPARE(described(), QStringList({".old.gls.ordkvarnen-tmp " + kept, "old.gls " + kept}));
+        QCOMPARE(described(),
+                 QStringList({".old.gls.ordkvarnen-tmp" + kept(saver), "old.gls" + kept(root ? 0 : saver)}));
         QCOMPARE(entries(dir).value("old.gls"), "100660 " + Old);
-        QCOMPARE(save(), 0);
-        QCOMPARE(described(), QStringList{"old.gls " + kept});
+        QCOMPARE(inChild(save, true), 0);
+        QCOMPARE(described(), QStringList{"old.gls" + kept(saver)});
         QCOMPARE(entries(dir).value("old.gls"), "100660 " + New);
     }
 };
