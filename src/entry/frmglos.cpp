@@ -5,6 +5,7 @@
 #include "entry/appendfromfile.h"
 #include "entry/frmglosor.h"
 #include "files/frmspara.h"
+#include "files/wordtextfile.h"
 #include "options/access.h"
 #include "options/frmalt.h"
 #include "platform/palettecolor.h"
@@ -96,6 +97,8 @@ void FrmGlos::buildMenus()
     addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill",
             &FrmGlos::mnuAltLaggtill_Click);
     addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::mnuAltutse_Click);
+    addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportAsText);
+    addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importText);
 }
 
 void FrmGlos::Form_Load()
@@ -187,11 +190,8 @@ void FrmGlos::mnuAltOpenSave_Click()
     AppState &state = m_program.state;
     Dialogs &dialogs = m_program.dialogs();
     if (m_listGlos->count() > 0) {
-        const FileAccess access = fileAccess(state.currentUser);
-        if (access != FileAccess::Allowed) {
-            dialogs.inform(refusalText(access));
+        if (!mayUseFiles())
             return;
-        }
         state.fileDialogMode = 1;
         runSaveOpenWindow();
         return;
@@ -229,6 +229,29 @@ void FrmGlos::mnuAltLaggtill_Click()
         return;
     const auto listed = [this](const QString &swedish) { m_listGlos->addItem(swedish); };
     if (appendFromWordFile(m_program.dialogs(), m_grd, listed))
+        m_program.state.wordCount = quint8(m_grd.count());
+}
+
+bool FrmGlos::mayUseFiles()
+{
+    const FileAccess access = fileAccess(m_program.state.currentUser);
+    if (access != FileAccess::Allowed)
+        m_program.dialogs().inform(refusalText(access));
+    return access == FileAccess::Allowed;
+}
+
+void FrmGlos::exportAsText()
+{
+    if (mayUseFiles())
+        exportWordText(m_program.dialogs(), m_grd);
+}
+
+void FrmGlos::importText()
+{
+    if (!mayUseFiles())
+        return;
+    const auto listed = [this](const QString &swedish) { m_listGlos->addItem(swedish); };
+    if (importWordText(m_program.dialogs(), m_grd, listed))
         m_program.state.wordCount = quint8(m_grd.count());
 }
 

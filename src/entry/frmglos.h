@@ -35,6 +35,12 @@ public:
     void mnuAltutse_Click();
 
 private:
+    // "&Exportera som text..." and "&Importera text...": the list as
+    // delimited text, for the users who may save.
+    void exportAsText();
+    void importText();
+    // False, after the refusal, when the logged-in user may not save or open.
+    bool mayUseFiles();
     void buildControls();
     void buildMenus();
     void runSaveOpenWindow();
