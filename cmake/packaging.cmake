@@ -7,6 +7,29 @@ install(FILES ${desktop_files}/${ORDKVARNEN_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
 install(FILES ${desktop_files}/${ORDKVARNEN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 
+# The licence, the changelog and the manual page, compressed as Debian wants
+# them: gzip -9n, without name or time stamp, so that builds are reproducible.
+# The changelog's newest entry must name the project's version.
+file(STRINGS ${PROJECT_SOURCE_DIR}/data/doc/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^ordkvarnen \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "data/doc/changelog starts with \"${changelog_top}\", not version ${PROJECT_VERSION}")
+endif()
+set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+configure_file(${PROJECT_SOURCE_DIR}/data/man/ordkvarnen.1 ${doc_dir}/ordkvarnen.1 @ONLY)
+set(compressed)
+foreach(source ${PROJECT_SOURCE_DIR}/data/doc/changelog ${doc_dir}/ordkvarnen.1)
+  get_filename_component(name ${source} NAME)
+  add_custom_command(OUTPUT ${doc_dir}/${name}.gz
+                     COMMAND gzip -9n -c ${source} > ${doc_dir}/${name}.gz
+                     DEPENDS ${source} VERBATIM)
+  list(APPEND compressed ${doc_dir}/${name}.gz)
+endforeach()
+add_custom_target(ordkvarnen_docs DEPENDS ${compressed})
+add_dependencies(ordkvarnen ordkvarnen_docs)
+install(FILES ${PROJECT_SOURCE_DIR}/data/doc/copyright ${doc_dir}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/ordkvarnen)
+install(FILES ${doc_dir}/ordkvarnen.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ordkvarnen)
 set(CPACK_PACKAGE_VENDOR "Ordkvarnen")
@@ -23,7 +46,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt libraries and their versions, from the libraries the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own dialogs in Swedish (qt_sv.qm); the libraries come from shlibdeps.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# At run time Qt's Swedish texts, and the icon engine that draws the scalable
+# icon the windows and the menu entry show.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6svg6")
 include(CPack)

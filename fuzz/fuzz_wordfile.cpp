@@ -4,23 +4,10 @@
 // or a complete file that does not survive being written again.
 
 #include "files/wordfile.h"
+#include "require.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-void require(bool condition, const char *promise)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "broken: %s\n", promise);
-    std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,20 +1,27 @@
+#include "app/commandline.h"
+#include "app/identity.h"
 #include "app/program.h"
-#include "app/version.h"
 #include "platform/qtswedish.h"
 #include "platform/widgetdialogs.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // --help and --version are answered before Qt looks for a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLineOutcome commandLine = parseCommandLine(arguments);
+    if (commandLine.exitCode) {
+        std::fputs(commandLine.text.toLocal8Bit().constData(), commandLine.toStandardError ? stderr : stdout);
+        return *commandLine.exitCode;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ordkvarnen"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(ProgramVersion::major)
-                                            .arg(ProgramVersion::minor)
-                                            .arg(ProgramVersion::revision));
-    // Lets the desktop match the windows to the menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ordkvarnen.Ordkvarnen"));
+    setApplicationIdentity();
 
     // Qt's dialogs speak Swedish like the rest of the program, whatever the locale.
     QtSwedishTexts qtTexts;

@@ -1,12 +1,12 @@
 #include "app/frmsplash.h"
 
+#include "app/identity.h"
 #include "app/infofile.h"
 #include "app/session.h"
 #include "app/version.h"
 #include "platform/palettecolor.h"
 
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -31,11 +31,7 @@ FrmSplash::FrmSplash(Session &session)
     setCentralWidget(frame);
 
     auto *logo = named(new QLabel(frame), "imgLogo");
-    // Read as the PNG it is: left to guess the format, Qt's image reader would
-    // load the plugins of every other format first just to ask them.
-    QImageReader reader(QStringLiteral(":/ordkvarnen/logo.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    logo->setPixmap(QPixmap::fromImage(reader.read()));
+    logo->setPixmap(programLogo());
     logo->setAccessibleName(accessibleName());
     auto *product = named(new QLabel(QStringLiteral("Kvartos Ordkvarn"), frame), "lblProductName");
     QFont productFont = product->font();

@@ -84,6 +84,8 @@ void FrmGlos::buildMenus()
     addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::openRequested, Qt::CTRL | Qt::Key_O);
     addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill", &FrmGlos::appendRequested);
     addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::optionsRequested);
+    addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportRequested);
+    addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importRequested);
 }
 
 void FrmGlos::Form_Load()

@@ -25,6 +25,9 @@ signals:
     void appendRequested();
     void optionsRequested();
     void quitRequested();
+    // "&Exportera som text..." and "&Importera text...".
+    void exportRequested();
+    void importRequested();
 
 private:
     void buildControls();

@@ -19,10 +19,23 @@ struct FileRead {
 // read wait: a folder with EISDIR, a named pipe, socket or device with ENXIO.
 FileRead readFileStart(const QString &path, qint64 limit);
 
-// Replaces the file at path by bytes: they go to a new file in the same folder,
-// which is then renamed over the old one, so a failure at any step leaves the
-// old file as it was. A replaced file keeps its permissions; a link is followed.
-// Returns 0, or errno of the step that failed.
+// Replaces the file at path by bytes, following links, so that a failure at
+// any step leaves the old file as it was. Returns 0, or errno of the step that
+// failed; nothing is written then unless said below.
+// - Refused before anything is made: a file the user may not write (EACCES,
+//   as opening it for writing says), a folder (EISDIR), a named pipe, socket
+//   or device (ENXIO), a link that leads nowhere (ENOENT) or in a circle (ELOOP).
+// - The bytes go to ".<name>.ordkvarnen-tmp" beside the file, made afresh with
+//   the old file's permissions (a new file: 0666 less the umask) and, where
+//   the process may, its owner and group, before a byte is in it; it is
+//   synced, renamed over the file, and the folder is synced. An interrupted
+//   save leaves at most that one file, which the next save replaces.
+// - Written in place instead, from the start, then cut to the new length and
+//   synced: a file with other hard links, so that every name sees the new
+//   bytes, and a file whose folder does not let the new file be made. Room
+//   is claimed first, so a full disk leaves the file as it was; a failure in
+//   the middle of the write itself (an I/O error, the process killed) can
+//   leave it part old, part new.
 int replaceFile(const QString &path, const QByteArray &bytes);
 
 // The failure that a path shows before anything is read or written: errno of

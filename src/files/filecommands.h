@@ -10,3 +10,6 @@ class Session;
 void saveCommand(Session &session, const std::function<void(bool)> &setBusy);
 // True when an opened file replaced the list.
 bool openCommand(Session &session);
+// "&Exportera som text..." and "&Importera text...", for the users who may save.
+void exportCommand(Session &session);
+void importCommand(Session &session);

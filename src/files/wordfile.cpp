@@ -38,8 +38,10 @@ std::optional<WriteProblem> encodeWords(const QList<WordPair> &pairs, QList<QByt
     const int longest = maxWordBytes(pairCount);
     int k = 0;
     for (const WordPair &pair : pairs) {
-        for (const QString &word : {pair.swedish, pair.english}) {
+        for (const QString &given : {pair.swedish, pair.english}) {
             ++k;
+            // A letter pasted as base and combining mark is one byte too.
+            const QString word = given.normalized(QString::NormalizationForm_C);
             bool representable = false;
             QByteArray bytes = encodeWindows1252(word, &representable);
             if (word.isEmpty())

@@ -66,5 +66,6 @@ struct WordFileBytes {
 };
 
 // The bytes of the word file for pairs, or the problem that stops it: a file
-// is produced only when every pair fits, never a part of one.
+// is produced only when every pair fits, never a part of one. Words are
+// stored composed (NFC), so a letter typed as base and mark takes one byte.
 WordFileBytes writeWordFile(const QList<WordPair> &pairs);

@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("Ctrl+O, standard user") << 1 << 0 << "Ctrl+O" << Answers{} << Msgs{okBox(standard, denied)} << 1;
         QTest::newRow("open, user 5") << 1 << 5 << "mnuAltOpen" << Answers{} << Msgs{okBox(other, denied)} << 1;
         QTest::newRow("open, user 3, no file yet") << 1 << 3 << "mnuAltOpen" << Answers{} << Msgs{noCount} << 1;
+        QTest::newRow("export, standard user") << 1 << 0 << "mnuAltExport" << Answers{} << Msgs{okBox(standard)} << 1;
+        QTest::newRow("import, user 4") << 1 << 4 << "mnuAltImport" << Answers{} << Msgs{okBox(other)} << 1;
         QTest::newRow("clear all, No") << 2 << 0 << "mnuAltrensa" << Answers{Answer::No} << Msgs{clear} << 2;
         QTest::newRow("clear all, Yes") << 2 << 0 << "mnuAltrensa" << Answers{Answer::Yes} << Msgs{clear} << 0;
         // clang-format on
@@ -130,6 +132,34 @@ private slots:
         main().unload(); // loaded again, the caption starts from its design
         TestProgram::flushDeletes();
         QCOMPARE(main().windowTitle(), caption);
+    }
+
+    void textExportThenImportGivesTheList_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("CSV") << u"glosor.csv"_s;
+        QTest::newRow("tabs") << u"glosor.txt"_s;
+    }
+    void textExportThenImportGivesTheList()
+    {
+        QFETCH(QString, file);
+        const QList<WordPair> pairs{{u"hus, båt"_s, u"\"house\" boat"_s}, {u"#öga"_s, u"eye; ear "_s}};
+        t->addPairs(pairs);
+        t->session.state.currentUser = 2;
+        const QString path = t->dataHome.filePath(file);
+        t->dialogs.choosePath(path);
+        t->dialogs.answerYesNo(Answer::Yes);
+        t->dialogs.choosePath(path);
+        t->run(u"mnuAltExport mnuAltrensa mnuAltImport"_s);
+
+        QCOMPARE(t->dialogs.takeMessages().last(), okBox(u"2 glosor lades till. 0 rader hoppades över."_s));
+        const QList<FileDialogRequest> asked = t->dialogs.takeFileRequests();
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[0].title + u'|' + asked[1].title, u"Exportera glosor|Importera glosor"_s);
+        QCOMPARE(t->listed(), (QStringList{pairs[0].swedish, pairs[1].swedish}));
+        QCOMPARE(t->session.list().pair(2).english, pairs[1].english);
+        QCOMPARE(t->session.list().pair(1).english, pairs[0].english);
+        QCOMPARE(t->session.wordCount(), 2);
     }
 
     void comesBackWhereItWas_data()

@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("hund in two pairs") << QList<WordPair>{{"bil", "car"}, {"hund", "dog"}}
                                            << "Ordet \"hund\" är för långt för att sparas.\r\n"
                                               "I en lista med 2 glosor får ett ord ha högst 3 tecken.";
+        QTest::newRow("ö as o and combining diaeresis")
+            << QList<WordPair>{{u"o\u0308ga"_s, "eye"}, {"bil", "car"}} << QString();
         QTest::newRow("empty English word") << QList<WordPair>{{"bil", "car"}, {"hus", ""}, {"", ""}}
                                             << "Fel vid skrivning till fil.\r\nGlosan= ";
         QTest::newRow("Greek letter")
@@ -53,7 +55,7 @@ private slots:
             return;
         Words words;
         for (const WordPair &pair : pairs)
-            words << pair.swedish << pair.english;
+            words << pair.swedish.normalized(QString::NormalizationForm_C) << pair.english;
         QCOMPARE(readWordFile(file.bytes).words, words);
     }
 

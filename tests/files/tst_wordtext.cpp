@@ -1,0 +1,210 @@
+#include "files/wordtext.h"
+#include "files/wordtextfile.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+using Pairs = QList<WordPair>;
+
+namespace {
+
+// The pairs as one line: "sv=en|…".
+QString render(const Pairs &pairs)
+{
+    QStringList rows;
+    for (const WordPair &pair : pairs)
+        rows.append(pair.swedish + u'=' + pair.english);
+    return rows.join(u'|');
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestWordText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("pairs");
+        QTest::addColumn<int>("skipped");
+
+        // clang-format off
+        QTest::newRow("tabs") << "bil\tcar\nöga\teye\n"_ba << u"bil=car|öga=eye"_s << 0;
+        QTest::newRow("semicolons, CRLF, no last end") << "bil;car\r\nhus;house"_ba << "bil=car|hus=house" << 0;
+        QTest::newRow("commas, lone CR") << "bil,car\rhus,house\r"_ba << "bil=car|hus=house" << 0;
+        QTest::newRow("first separator decides") << "a;b,c\nd,e;f\n"_ba << "a=b,c|d,e=f" << 0;
+        QTest::newRow("separator inside quotes passed") << "\"a,b\";c\n"_ba << "a,b=c" << 0;
+        QTest::newRow("first line without one") << "rubrik\nbil,car\n"_ba << "bil=car" << 1;
+        QTest::newRow("tags and notes ignored") << "bil\tcar\ttag1 tag2\tnot\n"_ba << "bil=car" << 0;
+        QTest::newRow("quoting") << "\"sa \"\"hej\"\"\",\"two\nlines\"\n"_ba << "sa \"hej\"=two\nlines" << 0;
+        QTest::newRow("quoted tab in tab file") << "\"a\tb\"\tc\n"_ba << "a\tb=c" << 0;
+        QTest::newRow("blanks around unquoted go") << "  bil , car  \n"_ba << "bil=car" << 0;
+        QTest::newRow("blanks inside quotes stay") << "\" bil \", \"car\" \n"_ba << " bil =car" << 0;
+        QTest::newRow("quote inside a word is text") << "5\" sk\xC3\xA4rm,5\" screen\n"_ba << u"5\" skärm=5\" screen"_s << 0;
+        QTest::newRow("text after a quote kept") << "\"bil\"en,car\n"_ba << "bilen=car" << 0;
+        QTest::newRow("unclosed quote to the end") << "a,\"b\nc,d\n"_ba << "a=b\nc,d\n" << 0;
+        QTest::newRow("blank and comment lines quiet") << "#sep:tab\n\n  \t \n#x;y\nbil\tcar\n\n"_ba << "bil=car" << 0;
+        QTest::newRow("# inside a line is text") << "a\t#b\n"_ba << "a=#b" << 0;
+        QTest::newRow("lines without two words counted") << "a\tb\nc\n\td\ne\t\n\"\"\t\"x\"\nf\tg\n"_ba << "a=b|f=g" << 4;
+        QTest::newRow("UTF-8 with mark") << "\xEF\xBB\xBF\xC3\xB6ga;eye\n"_ba << u"öga=eye"_s << 0;
+        QTest::newRow("Windows-1252") << "\xF6ga;\x80 euro\n"_ba << u"öga=€ euro"_s << 0;
+        QTest::newRow("one bad byte: all Windows-1252") << "\xC3\xB6;a\n\xF6;b\n"_ba << u"Ã¶=a|ö=b"_s << 0;
+        QTest::newRow("emoji") << "katt\t\xF0\x9F\x90\x88\n"_ba << u"katt=🐈"_s << 0;
+        QTest::newRow("empty") << QByteArray() << "" << 0;
+        // clang-format on
+    }
+
+    void parse()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, pairs);
+        QFETCH(int, skipped);
+        const WordText::Parsed parsed = WordText::parse(bytes);
+        QCOMPARE(render(parsed.pairs), pairs);
+        QCOMPARE(parsed.skipped, skipped);
+    }
+
+    void format_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Pairs>("pairs");
+        QTest::addColumn<QByteArray>("bytes");
+
+        const Pairs plain{{u"öga"_s, "eye"}, {"bil", "car"}};
+        QTest::newRow("tabs") << "a.txt" << plain << "\xC3\xB6ga\teye\nbil\tcar\n"_ba;
+        QTest::newRow("csv, any case") << "a.CSV" << plain << "\xC3\xB6ga,eye\nbil,car\n"_ba;
+        QTest::newRow("not a csv name") << "a.csv.txt" << Pairs{{"a", "b"}} << "a\tb\n"_ba;
+        QTest::newRow("quoted where needed") << "a.tsv" << Pairs{{"a,b", "say \"hi\""}, {"#1", " x"}}
+                                             << "\"a,b\"\t\"say \"\"hi\"\"\"\n\"#1\"\t\" x\"\n"_ba;
+        QTest::newRow("nothing") << "a.csv" << Pairs{} << QByteArray();
+    }
+
+    void format()
+    {
+        QFETCH(QString, path);
+        QFETCH(Pairs, pairs);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(WordText::format(pairs, WordText::formatFor(path)), bytes);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<Pairs>("pairs");
+
+        const Pairs hard{{u"\uFEFFmark first"_s, "x"},
+                         {"a,b;c", "\"quoted\""},
+                         {"tab\there", "two\nlines\r\nand\rmore"},
+                         {u"åäö ÅÄÖ"_s, u"😀 🐈‍⬛"_s},
+                         {"#not a comment", " blanks around "},
+                         {"\"", ","},
+                         {"  ", "\t"}};
+        for (const WordText::Format format : {WordText::Format::Tabs, WordText::Format::Csv}) {
+            const char *name = format == WordText::Format::Csv ? "csv" : "tabs";
+            QTest::addRow("%s: hard words", name) << int(format) << hard;
+            QTest::addRow("%s: full list", name) << int(format) << Pairs(WordList::MaxPairs, {"sv", "en"});
+        }
+    }
+
+    void roundTrip()
+    {
+        QFETCH(int, format);
+        QFETCH(Pairs, pairs);
+        const WordText::Parsed parsed = WordText::parse(WordText::format(pairs, WordText::Format(format)));
+        QCOMPARE(parsed.pairs, pairs);
+        QCOMPARE(parsed.skipped, 0);
+    }
+
+    void import_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("after");
+
+        const QByteArray twelve = QByteArray("a\tb\n").repeated(12) + "x\n\ty\n";
+        const QByteArray tooLarge = QByteArray(WordText::MaxFileBytes + 1, ' ');
+        // clang-format off
+        QTest::newRow("added and skipped") << 3 << twelve << "12 glosor lades till. 2 rader hoppades över." << 15;
+        QTest::newRow("up to the limit") << 243 << twelve << "12 glosor lades till. 2 rader hoppades över." << 255;
+        QTest::newRow("past the limit: refused whole") << 244 << twelve
+            << "Glosorna i filen får inte plats i listan.\r\nListan rymmer högst 255 glosor. Den har 244 och filen 12."
+            << 244;
+        QTest::newRow("nothing to add") << 2 << "#bara en rubrik\n"_ba << "0 glosor lades till. 0 rader hoppades över." << 2;
+        QTest::newRow("16 MiB at most") << 0 << '#' + QByteArray(WordText::MaxFileBytes - 1, 'x')
+            << "0 glosor lades till. 0 rader hoppades över." << 0;
+        QTest::newRow("larger: refused") << 1 << tooLarge
+            << "Filen är för stor för att vara en gloslista.\r\nEn textfil med glosor får vara högst 16 MiB." << 1;
+        // clang-format on
+    }
+
+    void import()
+    {
+        QFETCH(int, before);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(int, after);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"lista.txt"_s);
+        QVERIFY(writeBytes(path, bytes));
+        WordList list;
+        for (int i = 1; i <= before; ++i)
+            list.append(u"gammal"_s, u"old"_s);
+        int placed = 0;
+        ScriptedDialogs dialogs;
+        dialogs.choosePath(path);
+
+        importWordText(dialogs, list, [&placed] { ++placed; });
+        QCOMPARE(dialogs.takeFileRequests(), QList<FileDialogRequest>{importDialogRequest()});
+        QCOMPARE(dialogs.takeMessages(), QList<Message>{okBox(message)});
+        QCOMPARE(list.count(), after);
+        QCOMPARE(placed, after != before ? 1 : 0);
+        if (after > before)
+            QCOMPARE(list.pair(before + 1), (WordPair{"a", "b"}));
+        VERIFY_NO_PENDING_DIALOGS(dialogs);
+    }
+
+    void exportThenImportGivesTheList()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"lista.csv"_s);
+        QVERIFY(writeBytes(path, "gammalt innehåll"));
+        WordList list;
+        list.append(u"\"ja\", sa hon"_s, u"😀"_s);
+        list.append(u"öga"_s, u"eye"_s);
+        ScriptedDialogs dialogs;
+        dialogs.choosePath(path);
+        exportWordText(dialogs, list);
+        QCOMPARE(dialogs.takeFileRequests(), QList<FileDialogRequest>{exportDialogRequest()});
+        QCOMPARE(exportDialogRequest().filter,
+                 u"Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv"_s);
+
+        WordList again;
+        dialogs.choosePath(path);
+        importWordText(dialogs, again, [] {});
+        dialogs.takeFileRequests();
+        QCOMPARE(dialogs.takeMessages(), QList<Message>{okBox(importResultText(2, 0))});
+        QCOMPARE(again.pair(1), list.pair(1));
+        QCOMPARE(again.pair(2), list.pair(2));
+
+        // A folder in the way: the failure is told and nothing is written.
+        dialogs.choosePath(dir.filePath(u"saknas/lista.txt"_s));
+        exportWordText(dialogs, list);
+        dialogs.takeFileRequests();
+        QCOMPARE(dialogs.takeMessages(), QList<Message>{okBox(u"Fel vid skrivning till fil.\r\nError=2"_s)});
+        VERIFY_NO_PENDING_DIALOGS(dialogs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordText)
+#include "tst_wordtext.moc"
