@@ -94,7 +94,6 @@ void FrmOva::buildMenus()
 void FrmOva::Form_Load()
 {
     const AppState &state = m_session.state;
-    updateClock();
     for (QWidget *surface : std::initializer_list<QWidget *>{centralWidget(), m_text1, m_frsv, m_tid, m_fr})
         paintBackground(surface, state.practiceColors.back);
     paintBackground(m_txteng, state.practiceColors.boxBack);
