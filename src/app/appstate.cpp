@@ -2,16 +2,14 @@
 
 void AppState::applyStartDefaults()
 {
-    showClock = Bool16True;
-    endlessPractice = Bool16False;
+    showClock = true;
+    endlessPractice = false;
 
-    directionMode = 1;
-    currentDirection = 0;
+    directionMode = DirectionMode::SwedishToEnglish;
+    currentDirection = Direction::Swedish;
 
-    entryBackColor = 0x00FF0000;       // blue
-    entryBoxBackColor = 0x80000005;    // desktop window background
-    entryTextColor = 0x80000008;       // desktop window text
-    practiceBackColor = 0x00FF0000;    // blue
-    practiceBoxBackColor = 0x0080FFFF; // light yellow
-    practiceTextColor = 0x80000008;    // desktop window text
+    // Blue windows; the boxes and their text in the desktop's window colours,
+    // except the practice answer box, light yellow.
+    entryColors = {0x00FF0000, 0x80000005, 0x80000008};
+    practiceColors = {0x00FF0000, 0x0080FFFF, 0x80000008};
 }

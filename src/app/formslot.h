@@ -5,11 +5,11 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
-
 #include <vector>
 
-class Program;
+class Session;
 
 class FormSlotBase {
 public:
@@ -49,14 +49,16 @@ private:
     std::optional<QPoint> m_lastPlace;
 };
 
-// One program-wide window, reached by its name. get() loads the window on
-// first use: it builds the widget, makes it the program's instance and then
-// runs its Form_Load, so that the load can already reach the window through
-// the program. Whatever must outlive the controls lives in the Program.
+// One program-wide window. get() loads the window on first use: it builds
+// the widget on the session, lets the router connect to it and then runs its
+// Form_Load. Whatever must outlive the controls lives in the session.
 template <class W> class FormSlot final : public FormSlotBase {
 public:
-    FormSlot(Program &program, std::vector<FormSlotBase *> &registry)
-        : m_program(program)
+    using Wiring = std::function<void(W &)>;
+
+    FormSlot(Session &session, std::vector<FormSlotBase *> &registry, Wiring wire = {})
+        : m_session(session)
+        , m_wire(std::move(wire))
     {
         registry.push_back(this);
     }
@@ -65,8 +67,10 @@ public:
     {
         if (W *form = loaded())
             return *form;
-        auto *form = new W(m_program);
+        auto *form = new W(m_session);
         registerForm(form);
+        if (m_wire)
+            m_wire(*form);
         form->Form_Load();
         return *form;
     }
@@ -74,5 +78,6 @@ public:
     W *loaded() const { return static_cast<W *>(loadedForm()); }
 
 private:
-    Program &m_program;
+    Session &m_session;
+    Wiring m_wire;
 };

@@ -2,9 +2,8 @@
 
 #include "app/identity.h"
 #include "app/infofile.h"
-#include "app/program.h"
+#include "app/session.h"
 #include "app/version.h"
-#include "entry/frmglos.h"
 #include "platform/palettecolor.h"
 
 #include <QFrame>
@@ -14,9 +13,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmSplash::FrmSplash(Program &program)
-    : Form(program.clock())
-    , m_program(program)
+FrmSplash::FrmSplash(Session &session)
+    : Form(session.clock())
+    , m_session(session)
 {
     setObjectName(QStringLiteral("frmSplash"));
     // A splash window has no title bar, so no title text appears at all; as an
@@ -70,14 +69,14 @@ void FrmSplash::Form_Load()
 {
     m_lblVersion->setText(ProgramVersion::text());
     m_lblComments->setText(ProgramVersion::comments());
-    OpenFile(m_program.paths().forReading(InfoFilePath));
+    OpenFile(m_session.paths().forReading(InfoFilePath));
 }
 
 void FrmSplash::OpenFile(const QString &fileName)
 {
     const std::optional<QString> text = readInfoText(fileName);
     if (!text) {
-        m_program.dialogs().inform(cannotOpenText(fileName));
+        m_session.dialogs().inform(cannotOpenText(fileName));
         return;
     }
     m_txtinfo->setPlainText(textForShowing(*text));
@@ -85,8 +84,6 @@ void FrmSplash::OpenFile(const QString &fileName)
 
 void FrmSplash::cmdstart_Click()
 {
-    FrmGlos &main = m_program.frmglos.get();
-    main.show();
-    main.updateClock();
+    emit startRequested();
     unload(); // the splash window is not shown again
 }

@@ -2,7 +2,7 @@
 
 #include "platform/form.h"
 
-class Program;
+class Session;
 class QLabel;
 class QPlainTextEdit;
 
@@ -11,15 +11,18 @@ class FrmSplash final : public Form {
     Q_OBJECT
 
 public:
-    explicit FrmSplash(Program &program);
+    explicit FrmSplash(Session &session);
 
     void Form_Load() override;
-    void cmdstart_Click();
+
+signals:
+    void startRequested();
 
 private:
+    void cmdstart_Click(); // leaves for the main window; this window is not shown again
     void OpenFile(const QString &fileName);
 
-    Program &m_program;
+    Session &m_session;
     QPlainTextEdit *m_txtinfo;
     QLabel *m_lblVersion;
     QLabel *m_lblComments;

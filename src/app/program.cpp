@@ -1,9 +1,29 @@
 #include "app/program.h"
 
 #include "app/frmsplash.h"
+#include "edit/frmbort.h"
+#include "entry/appendfromfile.h"
+#include "entry/frmglos.h"
+#include "entry/frmglosor.h"
+#include "files/filecommands.h"
+#include "options/frmalt.h"
+#include "practice/frmova.h"
+
+#include <QGuiApplication>
+
+namespace {
+// The hourglass while a word file is written.
+void setBusy(bool busy)
+{
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+} // namespace
 
 Program::Program(Services services)
-    : m_services(std::move(services))
+    : session(std::move(services))
 {
 }
 
@@ -11,18 +31,110 @@ Program::~Program() = default;
 
 void Program::start()
 {
-    state.applyStartDefaults();
+    session.state.applyStartDefaults();
     frmSplash.get().show();
 }
 
 void Program::end()
 {
     discardAll();
-    m_services.quit();
+    session.quit();
 }
 
 void Program::discardAll()
 {
     for (FormSlotBase *form : m_forms)
         form->discard();
+}
+
+void Program::backToMain()
+{
+    frmglos.get().bringToFront();
+}
+
+void Program::wire(FrmSplash &window)
+{
+    QObject::connect(&window, &FrmSplash::startRequested, &window, [this] {
+        FrmGlos &main = frmglos.get();
+        main.show();
+        main.updateClock();
+    });
+}
+
+void Program::wire(FrmGlos &main)
+{
+    QObject::connect(&main, &FrmGlos::practiceRequested, &main, [this] {
+        frmOva.get().startPractice();
+        frmglos.unload(); // practice has its own snapshot; the list stays in the session
+    });
+    QObject::connect(&main, &FrmGlos::editRequested, &main, [this] { openEdit(); });
+    QObject::connect(&main, &FrmGlos::viewRequested, &main, [this] {
+        FrmGlosor &view = frmglosor.get();
+        view.show();
+        view.raise();
+    });
+    QObject::connect(&main, &FrmGlos::saveRequested, &main, [this] { saveCommand(session, setBusy); });
+    QObject::connect(&main, &FrmGlos::openRequested, &main, [this] {
+        if (openCommand(session))
+            backToMain();
+    });
+    QObject::connect(&main, &FrmGlos::appendRequested, &main, [this] { appendCommand(session); });
+    QObject::connect(&main, &FrmGlos::exportRequested, &main, [this] { exportCommand(session); });
+    QObject::connect(&main, &FrmGlos::importRequested, &main, [this] { importCommand(session); });
+    QObject::connect(&main, &FrmGlos::optionsRequested, &main, [this] {
+        openOptions(OptionsCaller::Main);
+        frmglos.unload();
+    });
+    QObject::connect(&main, &FrmGlos::quitRequested, &main, [this] { end(); });
+}
+
+void Program::wire(FrmGlosor &)
+{
+    // The view asks for nothing; it follows the list by itself.
+}
+
+void Program::wire(FrmOva &practice)
+{
+    QObject::connect(&practice, &FrmOva::backRequested, &practice, [this] { backToMain(); });
+    QObject::connect(&practice, &FrmOva::optionsRequested, &practice, [this] {
+        openOptions(OptionsCaller::Practice);
+        frmOva.unload(); // the counts and the question asked live on in the session
+    });
+    QObject::connect(&practice, &FrmOva::quitRequested, &practice, [this] { end(); });
+}
+
+void Program::wire(FrmAlt &options)
+{
+    QObject::connect(&options, &FrmAlt::closed, &options, [this] {
+        if (m_optionsCaller == OptionsCaller::Practice)
+            frmOva.get().resumePractice();
+        else
+            backToMain();
+    });
+}
+
+void Program::wire(FrmBort &edit)
+{
+    QObject::connect(&edit, &FrmBort::committed, &edit, [this](const WordList &list) {
+        session.setList(list);
+        backToMain();
+    });
+    QObject::connect(&edit, &FrmBort::closed, &edit, [this] { backToMain(); });
+}
+
+void Program::openOptions(OptionsCaller caller)
+{
+    m_optionsCaller = caller;
+    frmAlt.get().bringToFront();
+}
+
+void Program::openEdit()
+{
+    const bool fresh = !frmBort.loaded();
+    FrmBort &edit = frmBort.get();
+    if (fresh) {
+        if (const FrmGlos *main = frmglos.loaded())
+            edit.placeBeside(*main);
+    }
+    edit.editList();
 }

@@ -1,36 +1,20 @@
 #pragma once
 
-#include "app/appstate.h"
 #include "app/formslot.h"
-#include "options/optionsstate.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/fixedpaths.h"
-#include "platform/random.h"
-#include "practice/practicestate.h"
+#include "app/session.h"
 
-#include <functional>
 #include <vector>
 
 class FrmAlt;
-class FrmSplash;
+class FrmBort;
 class FrmGlos;
 class FrmGlosor;
 class FrmOva;
-class FrmBort;
-class FrmSpara;
+class FrmSplash;
 
-// What the program takes from the desktop; tests hand in fakes.
-struct Services {
-    Dialogs &dialogs;
-    const Clock &clock;
-    RandomSource &random;
-    const FixedPaths &paths;
-    std::function<void()> quit;
-};
-
-// The running program: the shared state, the window objects' own fields and
-// the single instance of every window, each reached by its name.
+// The running program: the session and the router between the windows. The
+// windows only say what the user asked for; the router shows and unloads
+// them, and is the one place that knows them all.
 class Program {
 public:
     explicit Program(Services services);
@@ -38,14 +22,7 @@ public:
     Program &operator=(const Program &) = delete;
     ~Program();
 
-    AppState state;
-    PracticeState practice; // the practice window's own fields
-    OptionsState options;   // the options window's own fields
-
-    Dialogs &dialogs() const { return m_services.dialogs; }
-    const Clock &clock() const { return m_services.clock; }
-    RandomSource &random() const { return m_services.random; }
-    const FixedPaths &paths() const { return m_services.paths; }
+    Session session;
 
     // The start routine: the defaults of a fresh start, then the splash window.
     void start();
@@ -56,15 +33,32 @@ public:
     void discardAll();
 
 private:
-    Services m_services;
+    // Which window opened the options window, and so comes back when it closes.
+    enum class OptionsCaller { Main, Practice };
+
+    void wire(FrmSplash &window);
+    void wire(FrmGlos &window);
+    void wire(FrmGlosor &window);
+    void wire(FrmOva &window);
+    void wire(FrmAlt &window);
+    void wire(FrmBort &window);
+    void openOptions(OptionsCaller caller);
+    void openEdit();
+    void backToMain();
+
     std::vector<FormSlotBase *> m_forms; // filled by the slots below
+    OptionsCaller m_optionsCaller = OptionsCaller::Main;
+
+    template <class W> FormSlot<W> slot()
+    {
+        return FormSlot<W>(session, m_forms, [this](W &window) { wire(window); });
+    }
 
 public:
-    FormSlot<FrmSplash> frmSplash{*this, m_forms};
-    FormSlot<FrmGlos> frmglos{*this, m_forms};
-    FormSlot<FrmGlosor> frmglosor{*this, m_forms};
-    FormSlot<FrmOva> frmOva{*this, m_forms};
-    FormSlot<FrmAlt> frmAlt{*this, m_forms};
-    FormSlot<FrmBort> frmBort{*this, m_forms};
-    FormSlot<FrmSpara> frmspara{*this, m_forms};
+    FormSlot<FrmSplash> frmSplash = slot<FrmSplash>();
+    FormSlot<FrmGlos> frmglos = slot<FrmGlos>();
+    FormSlot<FrmGlosor> frmglosor = slot<FrmGlosor>();
+    FormSlot<FrmOva> frmOva = slot<FrmOva>();
+    FormSlot<FrmAlt> frmAlt = slot<FrmAlt>();
+    FormSlot<FrmBort> frmBort = slot<FrmBort>();
 };

@@ -1,66 +1,34 @@
 #include "app/wordlist.h"
 
-#include <algorithm>
-
-WordList::WordList()
-    : m_rows(1)
+WordPair WordList::pair(int number) const
 {
+    return holds(number) ? m_pairs[number - 1] : WordPair{};
 }
 
-void WordList::setRowCount(int rows)
+void WordList::setPair(int number, const WordPair &pair)
 {
-    m_rows.resize(std::clamp(rows, 1, MaxPairs + 1));
+    if (holds(number))
+        m_pairs[number - 1] = pair;
 }
 
-QString WordList::cell(int row, int column) const
-{
-    if (row < 0 || row >= rowCount() || column < 0 || column >= Columns)
-        return {};
-    return m_rows[row][column];
-}
-
-void WordList::setCell(int row, int column, const QString &text)
-{
-    if (row < 0 || row >= rowCount() || column < 0 || column >= Columns)
-        return;
-    m_rows[row][column] = text;
-}
-
-bool WordList::append(const QString &swedish, const QString &english)
+bool WordList::append(const WordPair &pair)
 {
     if (isFull())
         return false;
-    const QString number = QString::number(count() + 1);
-    m_rows.append(Row{swedish, english, number});
-    m_rows[0][0] = number;
+    m_pairs.append(pair);
     return true;
 }
 
-void WordList::removePair(int row)
+void WordList::removePair(int number)
 {
-    if (row < 1 || row > count())
-        return;
-    m_rows.removeAt(row);
-    m_rows[0][0] = QString::number(count());
-}
-
-void WordList::clear()
-{
-    m_rows = QList<Row>(1);
-}
-
-void WordList::copyTo(WordList &target, int lastRow) const
-{
-    target.setRowCount(rowCount());
-    const int last = std::min(lastRow, rowCount() - 1);
-    for (int row = 0; row <= last; ++row)
-        target.m_rows[row] = m_rows[row];
+    if (holds(number))
+        m_pairs.removeAt(number - 1);
 }
 
 QStringList WordList::swedishWords() const
 {
     QStringList words;
-    for (int row = 1; row < rowCount(); ++row)
-        words.append(m_rows[row][0]);
+    for (const WordPair &pair : m_pairs)
+        words.append(pair.swedish);
     return words;
 }

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 // Why a pair cannot be added to a full list.
 inline const QString ListFullText = QStringLiteral("Gloslistan är full. Den rymmer högst 255 glosor.");
 
@@ -17,48 +15,33 @@ struct WordPair {
     friend bool operator==(const WordPair &, const WordPair &) = default;
 };
 
-// The word list as every window holds it: a grid of three text columns
-// (0 Swedish, 1 English, 2 the pair number). Row 0 is the header row whose
-// first cell carries the pair count; rows 1 to count() hold the pairs.
-// Cells outside the grid read as empty text and ignore writes, so a damaged
-// count can never reach past the rows that exist.
+// The word list: its pairs in order, numbered from 1 as the user sees them.
+// A number outside the list reads as an empty pair and ignores writes.
 class WordList {
 public:
-    static constexpr int Columns = 3;
-    static constexpr int MaxPairs = 255; // the shared count is 8 bits wide
+    static constexpr int MaxPairs = 255; // the practice position is 8 bits wide
 
-    WordList();
-
-    int rowCount() const { return int(m_rows.size()); }
-    // At least the header row and at most MaxPairs pairs; new rows are empty.
-    void setRowCount(int rows);
-
-    QString cell(int row, int column) const;
-    void setCell(int row, int column, const QString &text);
-
-    int count() const { return rowCount() - 1; }
+    int count() const { return int(m_pairs.size()); }
     bool isFull() const { return count() >= MaxPairs; }
-    WordPair pair(int row) const { return {cell(row, 0), cell(row, 1)}; }
+    const QList<WordPair> &pairs() const { return m_pairs; }
 
-    // Appends a typed pair numbered by its row; false (and nothing changed)
-    // when the list already holds MaxPairs pairs.
-    bool append(const QString &swedish, const QString &english);
+    WordPair pair(int number) const;
+    void setPair(int number, const WordPair &pair);
 
-    // Removes pair row (1 to count()): the rows below move up one, each
-    // keeping its number cell, and the header cell takes the new count.
-    void removePair(int row);
+    // False (and nothing changed) when the list already holds MaxPairs pairs.
+    bool append(const WordPair &pair);
+    bool append(const QString &swedish, const QString &english) { return append({swedish, english}); }
+    // The pairs below move up one number.
+    void removePair(int number);
+    void clear() { m_pairs.clear(); }
 
-    // Empties every cell, header included, and leaves the header row only.
-    void clear();
-
-    // Copies this list into target: the same row count, then the cells of rows
-    // 0 to lastRow (bounded by the rows that exist) in every column.
-    void copyTo(WordList &target, int lastRow) const;
-
-    // The Swedish words of rows 1 to count(), in row order.
+    // The Swedish words in list order.
     QStringList swedishWords() const;
 
+    friend bool operator==(const WordList &, const WordList &) = default;
+
 private:
-    using Row = std::array<QString, Columns>;
-    QList<Row> m_rows;
+    bool holds(int number) const { return number >= 1 && number <= count(); }
+
+    QList<WordPair> m_pairs;
 };

@@ -1,9 +1,8 @@
 #include "edit/frmbort.h"
 
-#include "app/program.h"
+#include "app/session.h"
 #include "edit/pairnumber.h"
 #include "edit/placebeside.h"
-#include "entry/frmglos.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -21,9 +20,9 @@ QLabel *bold(QLabel *label)
 }
 } // namespace
 
-FrmBort::FrmBort(Program &program)
-    : Form(program.clock())
-    , m_program(program)
+FrmBort::FrmBort(Session &session)
+    : Form(session.clock())
+    , m_session(session)
 {
     setObjectName(QStringLiteral("frmBort"));
     setWindowTitle(QStringLiteral("Ta bort/ändra"));
@@ -39,8 +38,8 @@ FrmBort::FrmBort(Program &program)
     m_txtglosor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtglosor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     placeTwips(m_txtglosor, 3600, 120, 3240, 3480);
-    m_tid = addClock(client, QStringLiteral("Label2"), "Timer1");
-    placeTwips(m_tid, 120, 3360, 3360, 255);
+    placeTwips(addClock(client, QStringLiteral("Label2"), "Timer1", m_session.state.showClock), 120, 3360,
+               3360, 255);
 
     m_listDefault = m_cmdBort;
     showChangeMode(false);
@@ -76,10 +75,11 @@ void FrmBort::buildListControls(QWidget *client)
     selectAllOnFocus(m_txtnr);
     m_listMode = {frame1, label1, m_cmdBort, m_cmdAndra, m_cmdangra, command2};
 
-    connect(m_cmdBort, &QPushButton::clicked, this, &FrmBort::cmdBort_Click);
-    connect(m_cmdAndra, &QPushButton::clicked, this, &FrmBort::cmdAndra_Click);
-    connect(m_cmdangra, &QPushButton::clicked, this, &FrmBort::cmdangra_Click);
-    connect(command2, &QPushButton::clicked, this, &FrmBort::Command2_Click);
+    connect(m_cmdBort, &QPushButton::clicked, this, &FrmBort::removePair);
+    connect(m_cmdAndra, &QPushButton::clicked, this, &FrmBort::choosePair);
+    // The draft goes with the window; the list stays as it was.
+    connect(m_cmdangra, &QPushButton::clicked, this, &FrmBort::unload);
+    connect(command2, &QPushButton::clicked, this, &FrmBort::commit);
 }
 
 void FrmBort::buildChangeControls(QWidget *client)
@@ -108,35 +108,25 @@ void FrmBort::buildChangeControls(QWidget *client)
     selectAllOnFocus(m_txteng);
     m_changeMode = {lblord, lbloversatt, m_txtsv, m_txteng, m_cmdBak, m_cmdlaggtill, m_num};
 
-    connect(m_cmdlaggtill, &QPushButton::clicked, this, &FrmBort::cmdlaggtill_Click);
-    connect(m_cmdBak, &QPushButton::clicked, this, &FrmBort::cmdBak_Click);
+    connect(m_cmdlaggtill, &QPushButton::clicked, this, &FrmBort::writeChange);
+    connect(m_cmdBak, &QPushButton::clicked, this, &FrmBort::leaveChange);
 }
 
-void FrmBort::Form_Load()
+void FrmBort::placeBeside(const QWidget &main)
 {
-    placeBesideMainWindow();
-    m_tid->setVisible(isTrue16(m_program.state.showClock));
-}
-
-void FrmBort::placeBesideMainWindow()
-{
-    // Beside the main window rather than over it, so that both stay in view.
-    const FrmGlos *main = m_program.frmglos.loaded();
-    if (!main)
-        return;
     adjustSize();
-    move(placeBeside(main->frameGeometry(), frameGeometry().size(), main->screen()->availableGeometry()));
+    move(::placeBeside(main.frameGeometry(), frameGeometry().size(), main.screen()->availableGeometry()));
 }
 
-void FrmBort::editList(const WordList &list)
+void FrmBort::editList()
 {
     bringToFront();
-    m_grd = list;
-    // A fresh copy starts as the window opens: a pair chosen for change in the
-    // old copy may not exist in the new one, or be another pair there.
+    m_draft = m_session.list();
+    // A fresh draft starts as the window opens: a pair chosen for change in
+    // the old draft may not exist in the new one, or be another pair there.
     m_selectedNumber = 0;
     m_listDefault = m_cmdBort;
-    cmdBak_Click();
+    leaveChange();
     rebuildListing();
 }
 
@@ -153,30 +143,30 @@ void FrmBort::showChangeMode(bool change)
 
 void FrmBort::rebuildListing()
 {
-    m_txtglosor->setPlainText(numberedListing(m_grd));
+    m_txtglosor->setPlainText(numberedListing(m_draft));
 }
 
 int FrmBort::chosenNumber(const QString &wrongNumberText)
 {
-    const int number = typedPairNumber(m_txtnr->text(), m_grd.count());
+    const int number = typedPairNumber(m_txtnr->text(), m_draft.count());
     if (number == 0)
-        m_program.dialogs().inform(wrongNumberText, WrongNumberTitle);
+        m_session.dialogs().inform(wrongNumberText, WrongNumberTitle);
     return number;
 }
 
-void FrmBort::cmdBort_Click()
+void FrmBort::removePair()
 {
     const int number =
         chosenNumber(QStringLiteral("Du ska skriva in nummret innan den glosa som du vill ta bort"));
     if (number == 0)
         return;
-    m_grd.removePair(number);
+    m_draft.removePair(number);
     rebuildListing();
     m_txtnr->clear();
     m_txtnr->setFocus();
 }
 
-void FrmBort::cmdAndra_Click()
+void FrmBort::choosePair()
 {
     const int number = chosenNumber(QStringLiteral("Skriv in nummret föra den glosa som du vill ändra"));
     if (number == 0)
@@ -185,45 +175,43 @@ void FrmBort::cmdAndra_Click()
     setDefaultButton(m_cmdlaggtill);
     m_num->setText(QStringLiteral("Valt nummer är: nr ") + QString::number(number));
     m_selectedNumber = quint8(number);
-    m_txtsv->setText(m_grd.cell(number, 0));
-    m_txteng->setText(m_grd.cell(number, 1));
+    const WordPair pair = m_draft.pair(number);
+    m_txtsv->setText(pair.swedish);
+    m_txteng->setText(pair.english);
     m_txtsv->selectAll();
 }
 
-void FrmBort::cmdlaggtill_Click()
+void FrmBort::writeChange()
 {
     // Without a translation nothing is written, not even the Swedish word:
     // "&Ångra" must leave the pair as it was.
     if (m_txteng->text().isEmpty())
         return;
+    WordPair pair = m_draft.pair(m_selectedNumber);
     if (!m_txtsv->text().isEmpty()) // an empty box keeps the old word
-        m_grd.setCell(m_selectedNumber, 0, m_txtsv->text());
-    m_grd.setCell(m_selectedNumber, 1, m_txteng->text());
+        pair.swedish = m_txtsv->text();
+    pair.english = m_txteng->text();
+    m_draft.setPair(m_selectedNumber, pair);
     m_listDefault = m_cmdAndra; // after a change, Enter chooses the next pair to change
-    cmdBak_Click();
+    leaveChange();
     rebuildListing();
     m_txtnr->clear();
 }
 
-void FrmBort::cmdBak_Click()
+void FrmBort::leaveChange()
 {
     showChangeMode(false);
     // Back in list mode Enter presses a list-mode button, not the hidden "&Ändra".
     setDefaultButton(m_listDefault);
 }
 
-void FrmBort::Command2_Click()
+void FrmBort::commit()
 {
-    m_program.frmglos.get().receiveList(m_grd);
+    emit committed(m_draft);
     unload();
-}
-
-void FrmBort::cmdangra_Click()
-{
-    unload(); // the copy goes with the window; the main window still holds the list
 }
 
 void FrmBort::Form_Unload()
 {
-    m_program.frmglos.get().bringToFront();
+    emit closed();
 }

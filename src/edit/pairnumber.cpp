@@ -17,8 +17,9 @@ int typedPairNumber(const QString &text, int count)
 QString numberedListing(const WordList &list)
 {
     QString listing;
-    for (int row = 1; row <= list.count(); ++row)
-        listing += QString::number(row) + QStringLiteral(", ") + list.cell(row, 0) + u'=' +
-                   list.cell(row, 1) + QStringLiteral("\r\n");
+    int number = 0;
+    for (const WordPair &pair : list.pairs())
+        listing += QString::number(++number) + QStringLiteral(", ") + pair.swedish + u'=' + pair.english +
+                   QStringLiteral("\r\n");
     return listing;
 }

@@ -1,35 +1,35 @@
 #include "entry/appendfromfile.h"
 
+#include "app/session.h"
 #include "files/wordfileroutines.h"
 #include "files/wordfiletexts.h"
+#include "options/access.h"
 
-bool appendFromWordFile(Dialogs &dialogs, WordList &list, const std::function<void(const QString &)> &listed)
+void appendFromWordFile(Dialogs &dialogs, WordList &list, const std::function<void()> &placed)
 {
     const std::optional<QString> path = dialogs.openFile(openDialogRequest());
     if (!path || !acceptExtension(dialogs, *path))
-        return false;
+        return;
     const std::optional<WordFileContent> content = readListFile(dialogs, *path);
     if (!content)
-        return false;
+        return;
     // The header promises its pairs; with every missing word kept, all of them come.
     if (list.count() + content->pairCount() > WordList::MaxPairs) {
         dialogs.inform(appendTooLongText(list.count(), content->pairCount()));
-        return false;
+        return;
     }
-
-    int row = list.count() + 1;
     walkWords(
         *content, [&dialogs](int) { return dialogs.message(appendMissingWordQuestion()) == Answer::Yes; },
         [&](int k, const QString &word) {
-            if (k % 2 == 1) {
-                list.setRowCount(list.rowCount() + 1);
-                listed(word);
-                list.setCell(row, 0, word);
-            } else {
-                list.setCell(row, 1, word);
-                ++row;
-            }
+            placeWord(list, k, word);
+            placed();
         });
-    list.setCell(0, 0, QString::number(list.count()));
-    return true;
+}
+
+void appendCommand(Session &session)
+{
+    if (!mayAppendFromFile(session.state.currentUser))
+        return;
+    WordList list = session.list();
+    appendFromWordFile(session.dialogs(), list, [&] { session.setList(list); });
 }

@@ -1,15 +1,8 @@
 #include "entry/frmglos.h"
 
-#include "app/program.h"
-#include "edit/frmbort.h"
-#include "entry/appendfromfile.h"
-#include "entry/frmglosor.h"
-#include "files/frmspara.h"
-#include "files/wordtextfile.h"
+#include "app/session.h"
 #include "options/access.h"
-#include "options/frmalt.h"
 #include "platform/palettecolor.h"
-#include "practice/frmova.h"
 
 #include <QListWidget>
 #include <QMenu>
@@ -18,13 +11,14 @@ namespace {
 const QString Caption = QStringLiteral("Kvartos Ordkvarn");
 } // namespace
 
-FrmGlos::FrmGlos(Program &program)
-    : Form(program.clock())
-    , m_program(program)
+FrmGlos::FrmGlos(Session &session)
+    : Form(session.clock())
+    , m_session(session)
 {
     setObjectName(QStringLiteral("frmglos"));
     buildControls();
     buildMenus();
+    connect(&session, &Session::listChanged, this, &FrmGlos::showList);
 }
 
 void FrmGlos::buildControls()
@@ -34,230 +28,129 @@ void FrmGlos::buildControls()
     QFont large = font();
     large.setPointSize(18);
 
-    m_text3 = named(new QLabel(QStringLiteral("Ord:"), client), "Text3");
+    auto *text3 = named(new QLabel(QStringLiteral("Ord:"), client), "Text3");
     m_listGlos = named(new QListWidget(client), "listGlos");
-    m_text1 = named(new QLabel(QStringLiteral("Ord:"), client), "Text1");
+    auto *text1 = named(new QLabel(QStringLiteral("Ord:"), client), "Text1");
     m_txtsv = named(new QLineEdit(client), "txtsv",
                     QStringLiteral("Här skriver du in det ord som du ska översätta."));
-    m_text2 = named(new QLabel(QStringLiteral("Översättning:"), client), "Text2");
+    auto *text2 = named(new QLabel(QStringLiteral("Översättning:"), client), "Text2");
     m_txteng =
         named(new QLineEdit(client), "txteng", QStringLiteral("Här skriver du in översättningen på ordet"));
     auto *cmdNasta = named(new QPushButton(QStringLiteral("Lägg till glosa"), client), "cmdNästa",
                            QStringLiteral("Klicka här för att använda glosan."));
     auto *cmdOva = named(new QPushButton(QStringLiteral("Öva"), client), "cmdOva",
                          QStringLiteral("Klicka här om du vill öva dig på de glosor som du har lagt till."));
-    m_tid = addClock(client, QStringLiteral("Label1"), "Timer");
+    QLabel *tid = addClock(client, QStringLiteral("Label1"), "Timer", m_session.state.showClock);
+    m_surfaces = {client, text1, text2, text3, tid};
 
     m_txtsv->setFont(large);
     m_txteng->setFont(large);
-    placeTwips(m_text3, 360, 120, 375, 240);
+    placeTwips(text3, 360, 120, 375, 240);
     placeTwips(m_listGlos, 240, 360, 1335, 2595);
-    placeTwips(m_text1, 2040, 120, 1935, 375);
+    placeTwips(text1, 2040, 120, 1935, 375);
     placeTwips(m_txtsv, 2040, 480, 3615, 495);
-    placeTwips(m_text2, 2040, 1080, 1695, 375);
+    placeTwips(text2, 2040, 1080, 1695, 375);
     placeTwips(m_txteng, 2040, 1440, 3615, 495);
     placeTwips(cmdNasta, 2040, 2400, 1575, 495);
     placeTwips(cmdOva, 4080, 2400, 1575, 495);
-    placeTwips(m_tid, 0, 3120, 1935, 255);
+    placeTwips(tid, 0, 3120, 1935, 255);
 
-    // Tab order: the Swedish word first, then its translation.
-    setTabOrder(m_txtsv, m_txteng);
-    setTabOrder(m_txteng, cmdNasta);
-    setTabOrder(cmdNasta, cmdOva);
-    setTabOrder(cmdOva, m_listGlos);
     selectAllOnFocus(m_txtsv);
     selectAllOnFocus(m_txteng);
     m_txtsv->setFocus();
 
-    connect(cmdNasta, &QPushButton::clicked, this, &FrmGlos::cmdNästa_Click);
-    connect(cmdOva, &QPushButton::clicked, this, &FrmGlos::cmdOva_Click);
+    connect(cmdNasta, &QPushButton::clicked, this, &FrmGlos::addPair);
+    connect(cmdOva, &QPushButton::clicked, this, &FrmGlos::askPractice);
     setDefaultButton(cmdNasta);
 }
 
 void FrmGlos::buildMenus()
 {
     // The desktop's standard keys go with the items that do the same.
-    auto addItem = [this](QMenu *menu, const QString &text, const char *name, void (FrmGlos::*handler)(),
+    auto addItem = [this](QMenu *menu, const QString &text, const char *name, auto handler,
                           QKeyCombination key = {}) {
         QAction *item = addMenuItem(menu, text, name);
         item->setShortcut(key);
         connect(item, &QAction::triggered, this, handler);
     };
     QMenu *arkiv = addMenu(QStringLiteral("&Avsluta"), "mnuArkiv");
-    addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::mnuAvlsuta_Click,
-            Qt::CTRL | Qt::Key_Q);
+    addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::quitRequested, Qt::CTRL | Qt::Key_Q);
 
     QMenu *alt = addMenu(QStringLiteral("A&lternativ"), "mnuAlt");
-    addItem(alt, QStringLiteral("Ändra/&Ta bort"), "mnuAltBort", &FrmGlos::mnuAltBort_Click);
-    addItem(alt, QStringLiteral("Glosor"), "mnuAltGlos", &FrmGlos::mnuAltGlos_Click);
-    addItem(alt, QStringLiteral("&Rensa alla glosor"), "mnuAltrensa", &FrmGlos::mnuAltrensa_Click);
-    addItem(alt, QStringLiteral("&Spara"), "mnuAltOpenSave", &FrmGlos::mnuAltOpenSave_Click,
-            Qt::CTRL | Qt::Key_S);
-    addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::mnuAltOpen_Click, Qt::CTRL | Qt::Key_O);
-    addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill",
-            &FrmGlos::mnuAltLaggtill_Click);
-    addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::mnuAltutse_Click);
-    addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportAsText);
-    addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importText);
+    addItem(alt, QStringLiteral("Ändra/&Ta bort"), "mnuAltBort", &FrmGlos::askEdit);
+    addItem(alt, QStringLiteral("Glosor"), "mnuAltGlos", &FrmGlos::viewRequested);
+    addItem(alt, QStringLiteral("&Rensa alla glosor"), "mnuAltrensa", &FrmGlos::clearAll);
+    addItem(alt, QStringLiteral("&Spara"), "mnuAltOpenSave", &FrmGlos::saveRequested, Qt::CTRL | Qt::Key_S);
+    addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::openRequested, Qt::CTRL | Qt::Key_O);
+    addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill", &FrmGlos::appendRequested);
+    addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::optionsRequested);
+    addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportRequested);
+    addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importRequested);
 }
 
 void FrmGlos::Form_Load()
 {
-    const AppState &state = m_program.state;
-    m_tid->setVisible(state.showClock == Bool16True);
-
-    for (QWidget *surface :
-         std::initializer_list<QWidget *>{centralWidget(), m_text1, m_text2, m_text3, m_tid})
-        paintBackground(surface, state.entryBackColor);
+    const AppState &state = m_session.state;
+    for (QWidget *surface : std::as_const(m_surfaces))
+        paintBackground(surface, state.entryColors.back);
     for (QWidget *box : std::initializer_list<QWidget *>{m_txtsv, m_txteng, m_listGlos}) {
-        paintBackground(box, state.entryBoxBackColor);
-        paintText(box, state.entryTextColor);
+        paintBackground(box, state.entryColors.boxBack);
+        paintText(box, state.entryColors.text);
     }
     setWindowTitle(Caption + captionUserSuffix(state.currentUser));
+    showList();
 }
 
-void FrmGlos::receiveList(const WordList &list)
+void FrmGlos::showList()
 {
-    bringToFront();
-    m_grd = list;
-    m_listGlos->clear();
-    m_listGlos->addItems(m_grd.swedishWords());
-    m_program.state.wordCount = quint8(m_grd.count());
+    // Words added at the end are added below the ones listed, so that the
+    // selection and the scrolling stay as they were.
+    const QStringList words = m_session.list().swedishWords();
+    qsizetype listed = m_listGlos->count();
+    for (qsizetype i = 0; i < listed; ++i) {
+        if (i >= words.size() || m_listGlos->item(int(i))->text() != words[i]) {
+            m_listGlos->clear();
+            listed = 0;
+        }
+    }
+    m_listGlos->addItems(words.mid(listed));
 }
 
-void FrmGlos::cmdNästa_Click()
+void FrmGlos::addPair()
 {
-    Dialogs &dialogs = m_program.dialogs();
+    Dialogs &dialogs = m_session.dialogs();
     if (m_txtsv->text().isEmpty() || m_txteng->text().isEmpty()) {
         dialogs.inform(QStringLiteral("Du måste skriva in text i båda textrutorna"));
-    } else if (!m_grd.append(m_txtsv->text(), m_txteng->text())) {
+    } else if (!m_session.appendPair({m_txtsv->text(), m_txteng->text()})) {
         dialogs.inform(ListFullText);
     } else {
-        m_program.state.wordCount = quint8(m_grd.count());
-        m_listGlos->addItem(m_txtsv->text());
         m_txtsv->clear();
         m_txteng->clear();
     }
     m_txtsv->setFocus();
 }
 
-void FrmGlos::cmdOva_Click()
+void FrmGlos::askPractice()
 {
-    if (m_grd.rowCount() <= 1) {
-        m_program.dialogs().inform(QStringLiteral("Du måste lägga till en glosa"));
-        return;
-    }
-    m_program.frmOva.get().startPractice(m_grd);
-    unload(); // the practice window holds the list until it hands it back
+    if (m_session.wordCount() == 0)
+        m_session.dialogs().inform(QStringLiteral("Du måste lägga till en glosa"));
+    else
+        emit practiceRequested();
 }
 
-void FrmGlos::mnuAvlsuta_Click()
+void FrmGlos::askEdit()
 {
-    m_program.end();
-}
-
-void FrmGlos::mnuAltBort_Click()
-{
-    if (m_program.state.wordCount == 0) {
-        m_program.dialogs().inform(
+    if (m_session.wordCount() == 0)
+        m_session.dialogs().inform(
             joinLines(QStringLiteral("Måste lägga till glosor först!"), QStringLiteral("i=0")));
-        return;
-    }
-    m_program.frmBort.get().editList(m_grd); // this window stays open and usable
+    else
+        emit editRequested(); // this window stays open and usable
 }
 
-void FrmGlos::mnuAltGlos_Click()
-{
-    FrmGlosor &view = m_program.frmglosor.get();
-    view.showList(m_grd);
-    view.show();
-    view.raise();
-}
-
-void FrmGlos::mnuAltrensa_Click()
+void FrmGlos::clearAll()
 {
     const QString question = joinLines(QStringLiteral("Det här kommer att rensa alla inmatade glosor."),
                                        QStringLiteral("Är du säker på att vill du forstätta?"));
-    if (!m_program.dialogs().askYesNo(question, QStringLiteral("Rensa glosor")))
-        return;
-    m_program.state.wordCount = 0;
-    m_grd.clear();
-    m_listGlos->clear();
-}
-
-void FrmGlos::mnuAltOpenSave_Click()
-{
-    AppState &state = m_program.state;
-    Dialogs &dialogs = m_program.dialogs();
-    if (m_listGlos->count() > 0) {
-        if (!mayUseFiles())
-            return;
-        state.fileDialogMode = 1;
-        runSaveOpenWindow();
-        return;
-    }
-    if (state.wordCount != 0) {
-        const QString question = joinLines(QStringLiteral("Vill du verkligen spara?"),
-                                           QStringLiteral("Det kanske inte finns några glosor att spara"));
-        if (!dialogs.askYesNo(question, QStringLiteral("Data fel")))
-            return;
-    }
-    dialogs.inform(QStringLiteral("Du måste lägga till glosor för att spara"));
-}
-
-void FrmGlos::mnuAltOpen_Click()
-{
-    const FileAccess access = fileAccess(m_program.state.currentUser);
-    if (access != FileAccess::Allowed) {
-        m_program.dialogs().inform(refusalText(access), AccessDeniedTitle);
-        return;
-    }
-    m_program.state.fileDialogMode = 0;
-    runSaveOpenWindow();
-}
-
-void FrmGlos::runSaveOpenWindow()
-{
-    // Its load does the work; it goes again at once.
-    m_program.frmspara.get();
-    m_program.frmspara.unload();
-}
-
-void FrmGlos::mnuAltLaggtill_Click()
-{
-    if (!mayAppendFromFile(m_program.state.currentUser))
-        return;
-    const auto listed = [this](const QString &swedish) { m_listGlos->addItem(swedish); };
-    if (appendFromWordFile(m_program.dialogs(), m_grd, listed))
-        m_program.state.wordCount = quint8(m_grd.count());
-}
-
-bool FrmGlos::mayUseFiles()
-{
-    const FileAccess access = fileAccess(m_program.state.currentUser);
-    if (access != FileAccess::Allowed)
-        m_program.dialogs().inform(refusalText(access));
-    return access == FileAccess::Allowed;
-}
-
-void FrmGlos::exportAsText()
-{
-    if (mayUseFiles())
-        exportWordText(m_program.dialogs(), m_grd);
-}
-
-void FrmGlos::importText()
-{
-    if (!mayUseFiles())
-        return;
-    const auto listed = [this](const QString &swedish) { m_listGlos->addItem(swedish); };
-    if (importWordText(m_program.dialogs(), m_grd, listed))
-        m_program.state.wordCount = quint8(m_grd.count());
-}
-
-void FrmGlos::mnuAltutse_Click()
-{
-    m_program.state.optionsCaller = OptionsCaller::Glos;
-    m_program.frmAlt.get().openWith(m_grd);
-    unload(); // the options window holds the list until it hands it back
+    if (m_session.dialogs().askYesNo(question, QStringLiteral("Rensa glosor")))
+        m_session.setList({});
 }

@@ -1,57 +1,46 @@
 #pragma once
 
-#include "app/wordlist.h"
 #include "platform/form.h"
 
-class Program;
+class Session;
 class QListWidget;
 
 // The main window: pairs are typed here and listed by their Swedish words,
-// and every other part of the program is reached from its menus. While it is
-// loaded its grid holds the word list.
+// and every other part of the program is reached from its menus. Its list
+// box follows the session's list.
 class FrmGlos final : public Form {
     Q_OBJECT
 
 public:
-    explicit FrmGlos(Program &program);
-
-    const WordList &grid() const { return m_grd; }
-
-    // The one way a list comes back from another window: shows this window,
-    // takes the list, lists its Swedish words, sets the word count from it and
-    // shows the time.
-    void receiveList(const WordList &list);
+    explicit FrmGlos(Session &session);
 
     void Form_Load() override;
-    void cmdNästa_Click();
-    void cmdOva_Click();
-    void mnuAvlsuta_Click();
-    void mnuAltBort_Click();
-    void mnuAltGlos_Click();
-    void mnuAltrensa_Click();
-    void mnuAltOpenSave_Click();
-    void mnuAltOpen_Click();
-    void mnuAltLaggtill_Click();
-    void mnuAltutse_Click();
+
+signals:
+    void practiceRequested();
+    void editRequested();
+    void viewRequested();
+    void saveRequested();
+    void openRequested();
+    void appendRequested();
+    void optionsRequested();
+    void quitRequested();
+    // "&Exportera som text..." and "&Importera text...".
+    void exportRequested();
+    void importRequested();
 
 private:
-    // "&Exportera som text..." and "&Importera text...": the list as
-    // delimited text, for the users who may save.
-    void exportAsText();
-    void importText();
-    // False, after the refusal, when the logged-in user may not save or open.
-    bool mayUseFiles();
     void buildControls();
     void buildMenus();
-    void runSaveOpenWindow();
+    void showList();
+    void addPair();     // "Lägg till glosa"
+    void askPractice(); // "Öva"
+    void askEdit();     // "Ändra/&Ta bort"
+    void clearAll();    // "&Rensa alla glosor"
 
-    Program &m_program;
-    WordList m_grd;
-    QLabel *m_text1 = nullptr;
-    QLabel *m_text2 = nullptr;
-    QLabel *m_text3 = nullptr;
+    Session &m_session;
+    QList<QWidget *> m_surfaces; // painted in the window's background colour
     QLineEdit *m_txtsv = nullptr;
     QLineEdit *m_txteng = nullptr;
     QListWidget *m_listGlos = nullptr;
-    QLabel *m_tid = nullptr;
 };

@@ -1,14 +1,14 @@
 #include "entry/frmglosor.h"
 
-#include "app/program.h"
-#include "app/wordlist.h"
+#include "app/session.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableWidget>
 
-FrmGlosor::FrmGlosor(Program &program)
-    : Form(program.clock())
+FrmGlosor::FrmGlosor(Session &session)
+    : Form(session.clock())
+    , m_session(session)
     , m_grid(new QTableWidget(0, 2))
 {
     setObjectName(QStringLiteral("frmglosor"));
@@ -19,14 +19,21 @@ FrmGlosor::FrmGlosor(Program &program)
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setCentralWidget(m_grid);
     resize(360, 300);
+    connect(&session, &Session::listChanged, this, &FrmGlosor::showList);
 }
 
-void FrmGlosor::showList(const WordList &list)
+void FrmGlosor::Form_Load()
 {
-    m_grid->setRowCount(list.count());
-    for (int row = 1; row <= list.count(); ++row) {
-        m_grid->setItem(row - 1, 0, new QTableWidgetItem(list.cell(row, 0)));
-        m_grid->setItem(row - 1, 1, new QTableWidgetItem(list.cell(row, 1)));
+    showList();
+}
+
+void FrmGlosor::showList()
+{
+    const QList<WordPair> &pairs = m_session.list().pairs();
+    m_grid->setRowCount(int(pairs.size()));
+    for (int row = 0; row < pairs.size(); ++row) {
+        m_grid->setItem(row, 0, new QTableWidgetItem(pairs[row].swedish));
+        m_grid->setItem(row, 1, new QTableWidgetItem(pairs[row].english));
     }
 }
 

@@ -2,23 +2,26 @@
 
 #include "platform/form.h"
 
-class Program;
+class Session;
 class QTableWidget;
-class WordList;
 
-// A read-only view of the word list: the Swedish and English word of each pair.
+// A read-only view of the word list: the Swedish and English word of each
+// pair. It follows the list while it is open.
 class FrmGlosor final : public Form {
     Q_OBJECT
 
 public:
-    explicit FrmGlosor(Program &program);
+    explicit FrmGlosor(Session &session);
 
-    void showList(const WordList &list);
+    void Form_Load() override;
 
 protected:
     // Esc closes the view, as it closes a dialog.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void showList();
+
+    Session &m_session;
     QTableWidget *m_grid;
 };

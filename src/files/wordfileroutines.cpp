@@ -15,6 +15,14 @@ QList<WordPair> pairsOf(const WordList &list, int lastRow)
 
 } // namespace
 
+void placeWord(WordList &list, int k, const QString &word)
+{
+    if (k % 2 == 1)
+        list.append(word, {});
+    else
+        list.setPair(list.count(), {list.pair(list.count()).swedish, word});
+}
+
 void saveWordList(const WordFileServices &services, quint8 user, const WordList &list, int lastRow)
 {
     Dialogs &dialogs = services.dialogs;
@@ -73,14 +81,9 @@ std::optional<WordList> openWordList(const WordFileServices &services, quint8 us
         return std::nullopt;
 
     WordList buffer;
-    buffer.setCell(0, 0, QString::number(content->pairCount()));
     const bool complete = walkWords(
         *content, [&dialogs](int k) { return dialogs.message(missingWordQuestion(k)) == Answer::Yes; },
-        [&buffer](int k, const QString &word) {
-            if (k % 2 == 1)
-                buffer.setRowCount(buffer.rowCount() + 1);
-            buffer.setCell((k + 1) / 2, k % 2 == 1 ? 0 : 1, word);
-        });
+        [&buffer](int k, const QString &word) { placeWord(buffer, k, word); });
     if (!complete)
         return std::nullopt;
     return buffer;

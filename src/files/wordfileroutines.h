@@ -24,12 +24,15 @@ struct WordFileServices {
 void saveWordList(const WordFileServices &services, quint8 user, const WordList &list, int lastRow);
 
 // Opens the word file of user 1 (an open dialog), 2 or 3 (fixed files) into a
-// new list in the word list's layout: the count in the header cell, the pairs
-// without numbers. Nothing when the routine stopped.
+// new list. Nothing when the routine stopped.
 std::optional<WordList> openWordList(const WordFileServices &services, quint8 user);
 
 // False, after asking, when the user does not want a path without ".gls".
 bool acceptExtension(Dialogs &dialogs, const QString &path);
+
+// Word k of a file (odd: a Swedish word, which begins a pair; even: the
+// English word of the last pair) placed at the end of list.
+void placeWord(WordList &list, int k, const QString &word);
 
 // The word file at path, or nothing after telling why it cannot be read or
 // why its header makes no sense.

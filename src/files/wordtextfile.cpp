@@ -42,43 +42,34 @@ void exportWordText(Dialogs &dialogs, const WordList &list)
     const std::optional<QString> path = dialogs.saveFile(exportDialogRequest());
     if (!path)
         return;
-    QList<WordPair> pairs;
-    for (int row = 1; row <= list.count(); ++row)
-        pairs.append(list.pair(row));
-    if (const int error = replaceFile(*path, WordText::format(pairs, WordText::formatFor(*path))))
+    if (const int error = replaceFile(*path, WordText::format(list.pairs(), WordText::formatFor(*path))))
         dialogs.inform(writeFailedText(error));
 }
 
-bool importWordText(Dialogs &dialogs, WordList &list, const std::function<void(const QString &)> &listed)
+void importWordText(Dialogs &dialogs, WordList &list, const std::function<void()> &placed)
 {
     const std::optional<QString> path = dialogs.openFile(importDialogRequest());
     if (!path)
-        return false;
+        return;
     // One byte past the limit tells a file at the limit from a larger one.
     const FileRead file = readFileStart(*path, WordText::MaxFileBytes + 1);
     if (!file.ok()) {
         dialogs.inform(readErrorText(file.error));
-        return false;
+        return;
     }
     if (file.bytes.size() > WordText::MaxFileBytes) {
         dialogs.inform(importTooLargeText());
-        return false;
+        return;
     }
     const WordText::Parsed parsed = WordText::parse(file.bytes);
     if (!WordText::fits(list.count(), int(parsed.pairs.size()))) {
         dialogs.inform(appendTooLongText(list.count(), int(parsed.pairs.size())));
-        return false;
+        return;
     }
 
-    for (const WordPair &pair : parsed.pairs) {
-        const int row = list.rowCount();
-        list.setRowCount(row + 1);
-        listed(pair.swedish);
-        list.setCell(row, 0, pair.swedish);
-        list.setCell(row, 1, pair.english);
-    }
+    for (const WordPair &pair : parsed.pairs)
+        list.append(pair);
     if (!parsed.pairs.isEmpty())
-        list.setCell(0, 0, QString::number(list.count()));
+        placed();
     dialogs.inform(importResultText(int(parsed.pairs.size()), parsed.skipped));
-    return !parsed.pairs.isEmpty();
 }

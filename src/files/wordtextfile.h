@@ -20,8 +20,7 @@ QString importTooLargeText();
 // save does: a failed write leaves the old file as it was.
 void exportWordText(Dialogs &dialogs, const WordList &list);
 
-// Asks for a text file and appends its pairs to the end of list, each new
-// Swedish word also handed to listed, then tells what came. A file too large
-// to be a list, or whose pairs would take the list past its limit, is refused
-// whole. Returns whether the list was touched: its header cell then holds the count.
-bool importWordText(Dialogs &dialogs, WordList &list, const std::function<void(const QString &)> &listed);
+// Asks for a text file and appends its pairs to the end of list, calls
+// placed(), then tells what came. A file too large to be a list, or whose
+// pairs would take the list past its limit, is refused whole.
+void importWordText(Dialogs &dialogs, WordList &list, const std::function<void()> &placed);

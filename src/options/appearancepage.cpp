@@ -1,6 +1,6 @@
 #include "options/appearancepage.h"
 
-#include "app/program.h"
+#include "app/session.h"
 #include "options/optionarray.h"
 #include "platform/form.h"
 
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-AppearancePage::AppearancePage(Program &program, Form &window, QLabel *clock, QWidget *parent)
+AppearancePage::AppearancePage(Session &session, Form &window, QLabel *clock, QWidget *parent)
     : QWidget(parent)
-    , m_program(program)
+    , m_session(session)
     , m_tid(clock)
 {
     setObjectName(QStringLiteral("picOptions_0"));
@@ -28,8 +28,7 @@ void AppearancePage::buildClockFrame(Form &window)
     m_optklockan[1]->setChecked(true);
     window.placeTwips(frame, 0, 0, 2520, 1080);
     for (int index = 0; index < m_optklockan.size(); ++index)
-        connect(m_optklockan[index], &QRadioButton::clicked, this,
-                [this, index] { optklockan_Click(index); });
+        connect(m_optklockan[index], &QRadioButton::clicked, this, [this, index] { previewClock(index); });
 }
 
 void AppearancePage::buildColorFrame(Form &window)
@@ -54,10 +53,10 @@ void AppearancePage::buildColorFrame(Form &window)
     window.placeTwips(m_command1, 120, 3000, 2880, 495);
 
     for (QCheckBox *box : {m_chebak, m_cheglos, m_cheova})
-        connect(box, &QCheckBox::clicked, this, &AppearancePage::colorCheck_Click);
-    connect(m_chetxt, &QCheckBox::clicked, this, &AppearancePage::chetxt_Click);
-    connect(m_chetxtrut, &QCheckBox::clicked, this, &AppearancePage::chetxtrut_Click);
-    connect(m_command1, &QPushButton::clicked, this, &AppearancePage::Command1_Click);
+        connect(box, &QCheckBox::clicked, this, &AppearancePage::resetChangeCaption);
+    connect(m_chetxt, &QCheckBox::clicked, this, &AppearancePage::chooseText);
+    connect(m_chetxtrut, &QCheckBox::clicked, this, &AppearancePage::chooseBoxes);
+    connect(m_command1, &QPushButton::clicked, this, &AppearancePage::pickColor);
 }
 
 bool AppearancePage::showsClock() const
@@ -68,30 +67,29 @@ bool AppearancePage::showsClock() const
 void AppearancePage::showClockChoice(bool shown)
 {
     m_optklockan[shown ? 1 : 0]->setChecked(true);
-    m_tid->setVisible(shown);
 }
 
-void AppearancePage::optklockan_Click(int index)
+void AppearancePage::previewClock(int index)
 {
     m_tid->setVisible(index == 1); // the setting itself changes only on "OK"
 }
 
-void AppearancePage::colorCheck_Click()
+void AppearancePage::resetChangeCaption()
 {
     m_command1->setText(ChangeColorCaption);
 }
 
 // Text boxes and text are never picked together, so one pick cannot give
 // them the same colour.
-void AppearancePage::chetxt_Click()
+void AppearancePage::chooseText()
 {
-    colorCheck_Click();
+    resetChangeCaption();
     m_chetxtrut->setChecked(false);
 }
 
-void AppearancePage::chetxtrut_Click()
+void AppearancePage::chooseBoxes()
 {
-    colorCheck_Click();
+    resetChangeCaption();
     m_chetxt->setChecked(false);
 }
 
@@ -101,8 +99,8 @@ ColorTargets AppearancePage::targets() const
             m_cheova->isChecked()};
 }
 
-void AppearancePage::Command1_Click()
+void AppearancePage::pickColor()
 {
-    if (!pickColor(m_program.options, targets(), m_program.dialogs()))
+    if (!::pickColor(m_session.options, targets(), m_session.dialogs()))
         m_command1->setText(ChooseWhereCaption);
 }

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class Form;
-class Program;
+class Session;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -19,24 +19,24 @@ class AppearancePage final : public QWidget {
     Q_OBJECT
 
 public:
-    AppearancePage(Program &program, Form &window, QLabel *clock, QWidget *parent);
+    AppearancePage(Session &session, Form &window, QLabel *clock, QWidget *parent);
 
     bool showsClock() const;
     void showClockChoice(bool shown);
 
-    void optklockan_Click(int index);
-    void Command1_Click();
-    void chetxt_Click();
-    void chetxtrut_Click();
-    // "Bakgrunds färg", "I Glosinmatiningen" and "I Glosträningen".
-    void colorCheck_Click();
-
 private:
+    void previewClock(int index); // "Visa inte klockan", "Visa klockan"
+    void pickColor();             // "Ändra:"
+    void chooseText();            // "Färg på all text"
+    void chooseBoxes();           // "Färg på textrutorna"
+    // "Bakgrunds färg", "I Glosinmatiningen" and "I Glosträningen".
+    void resetChangeCaption();
+
     void buildClockFrame(Form &window);
     void buildColorFrame(Form &window);
     ColorTargets targets() const;
 
-    Program &m_program;
+    Session &m_session;
     QLabel *m_tid;
     QList<QRadioButton *> m_optklockan;
     QCheckBox *m_chebak = nullptr;

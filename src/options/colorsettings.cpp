@@ -3,10 +3,19 @@
 #include "platform/dialogs.h"
 
 namespace {
-// The AppState field of each slot.
-constexpr std::array<ColorValue AppState::*, ColorSlotCount> ColorFields{
-    &AppState::entryBackColor,    &AppState::entryBoxBackColor,    &AppState::entryTextColor,
-    &AppState::practiceBackColor, &AppState::practiceBoxBackColor, &AppState::practiceTextColor};
+// The AppState field of each slot: three per window, in WindowColors order.
+template <class State> auto &field(State &state, ColorSlot slot)
+{
+    auto &colors = slot < PracticeBack ? state.entryColors : state.practiceColors;
+    switch (slot % 3) {
+    case 0:
+        return colors.back;
+    case 1:
+        return colors.boxBack;
+    default:
+        return colors.text;
+    }
+}
 } // namespace
 
 QList<ColorSlot> colorSlotsFor(const ColorTargets &targets)
@@ -43,7 +52,7 @@ bool pickColor(OptionsState &options, const ColorTargets &targets, Dialogs &dial
 
 ColorValue storedColor(const AppState &state, ColorSlot slot)
 {
-    return state.*ColorFields[std::size_t(slot)];
+    return field(state, slot);
 }
 
 ColorValue colorAfterOk(const AppState &state, const OptionsState &options, ColorSlot slot)
@@ -63,6 +72,6 @@ void applyPendingColors(AppState &state, const OptionsState &options)
 {
     for (int slot = 0; slot < ColorSlotCount; ++slot) {
         if (const std::optional<ColorValue> &pending = options.pendingColors[std::size_t(slot)])
-            state.*ColorFields[std::size_t(slot)] = *pending;
+            field(state, ColorSlot(slot)) = *pending;
     }
 }

@@ -1,13 +1,11 @@
 #include "options/frmalt.h"
 
-#include "app/program.h"
-#include "entry/frmglos.h"
+#include "app/session.h"
 #include "options/appearancepage.h"
 #include "options/optionschoices.h"
 #include "options/practicepage.h"
 #include "options/userspage.h"
 #include "platform/palettecolor.h"
-#include "practice/frmova.h"
 
 #include <QKeyEvent>
 #include <QTabBar>
@@ -21,9 +19,9 @@ constexpr int PageWidth = 5880;
 constexpr int PageHeight = 4080;
 } // namespace
 
-FrmAlt::FrmAlt(Program &program)
-    : Form(program.clock())
-    , m_program(program)
+FrmAlt::FrmAlt(Session &session)
+    : Form(session.clock())
+    , m_session(session)
 {
     setObjectName(QStringLiteral("frmAlt"));
     setWindowTitle(QStringLiteral("Alternativ"));
@@ -48,37 +46,31 @@ void FrmAlt::buildControls()
     m_cmdAvbryt = named(new QPushButton(QStringLiteral("Avbryt"), client), "cmdAvbryt");
     placeTwips(m_cmdOK, 2760, 4740, 1500, 435);
     placeTwips(m_cmdAvbryt, 4440, 4740, 1500, 435);
-    m_tid = addClock(client, QStringLiteral("Label1"), "Timer1");
+    m_tid = addClock(client, QStringLiteral("Label1"), "Timer1", m_session.state.showClock);
     placeTwips(m_tid, 120, 5160, 2400, 255);
 
-    m_appearance = new AppearancePage(m_program, *this, m_tid, client);
+    m_appearance = new AppearancePage(m_session, *this, m_tid, client);
     m_practice = new PracticePage(*this, client);
-    m_users = new UsersPage(m_program, *this, client);
+    m_users = new UsersPage(m_session, *this, client);
     m_picOptions = {m_appearance, m_practice, m_users};
 
     setDefaultButton(m_cmdOK);
     setCancelButton(m_cmdAvbryt);
-    connect(m_tbsOptions, &QTabBar::currentChanged, this, &FrmAlt::tbsOptions_Click);
-    connect(m_cmdOK, &QPushButton::clicked, this, &FrmAlt::cmdOK_Click);
-    connect(m_cmdAvbryt, &QPushButton::clicked, this, &FrmAlt::cmdAvbryt_Click);
-    tbsOptions_Click();
+    connect(m_tbsOptions, &QTabBar::currentChanged, this, &FrmAlt::showChosenPage);
+    connect(m_cmdOK, &QPushButton::clicked, this, &FrmAlt::storeAndClose);
+    connect(m_cmdAvbryt, &QPushButton::clicked, this, &FrmAlt::unload);
+    showChosenPage();
 }
 
 void FrmAlt::Form_Load()
 {
-    const OptionsChoices choices = choicesFromState(m_program.state);
+    const OptionsChoices choices = choicesFromState(m_session.state);
     m_appearance->showClockChoice(choices.showClock);
     m_practice->showChoices(choices);
     m_users->showCurrentUser();
 }
 
-void FrmAlt::openWith(const WordList &list)
-{
-    bringToFront();
-    m_grd = list;
-}
-
-void FrmAlt::tbsOptions_Click()
+void FrmAlt::showChosenPage()
 {
     const int selected = m_tbsOptions->currentIndex();
     for (int i = 0; i < int(m_picOptions.size()); ++i) {
@@ -100,21 +92,16 @@ void FrmAlt::showWindowControls(bool shown)
     setCancelButton(m_cmdAvbryt);
 }
 
-void FrmAlt::cmdOK_Click()
+void FrmAlt::storeAndClose()
 {
     OptionsChoices choices;
     choices.showClock = m_appearance->showsClock();
     m_practice->collectChoices(choices);
-    if (storeChoices(m_program.state, m_program.options, choices, m_program.random(), paintedInTextBox) ==
+    if (storeChoices(m_session.state, m_session.options, choices, m_session.random(), paintedInTextBox) ==
         StoreResult::ColorClash) {
-        m_program.dialogs().inform(ColorClashText);
+        m_session.dialogs().inform(ColorClashText);
         return;
     }
-    unload();
-}
-
-void FrmAlt::cmdAvbryt_Click()
-{
     unload();
 }
 
@@ -125,15 +112,12 @@ bool FrmAlt::mayUnload()
 
 void FrmAlt::Form_Unload()
 {
-    if (m_program.state.optionsCaller == OptionsCaller::Ova)
-        m_program.frmOva.get().resumePractice(m_grd);
-    else
-        m_program.frmglos.get().receiveList(m_grd);
+    emit closed();
 }
 
 void FrmAlt::keyPressEvent(QKeyEvent *event)
 {
-    if (Form_KeyDown(event))
+    if (switchPageByKey(event))
         event->accept();
     else
         Form::keyPressEvent(event);
@@ -142,7 +126,7 @@ void FrmAlt::keyPressEvent(QKeyEvent *event)
 // Ctrl+Tab selects the next tab and Ctrl+Shift+Tab the previous one, round
 // the end; Alt does not matter. The controls pass these keys on to the
 // window. While the tab strip is hidden (login mode) the page stays.
-bool FrmAlt::Form_KeyDown(const QKeyEvent *event)
+bool FrmAlt::switchPageByKey(const QKeyEvent *event)
 {
     const bool backtab = event->key() == Qt::Key_Backtab;
     if ((event->key() != Qt::Key_Tab && !backtab) || !(event->modifiers() & Qt::ControlModifier) ||

@@ -4,35 +4,35 @@
 #include "platform/random.h"
 
 namespace {
-constexpr int DirectionModes = 6;
-constexpr quint8 AlternatingPasses = 3; // "Varannan omgång"
-constexpr quint8 RandomDirection = 4;   // "Slumpmässigt"
-
-// The direction a mode starts with: 0 shows the Swedish word, 1 the English.
-quint8 startingDirection(quint8 mode, RandomSource &random)
+// The direction a mode starts with.
+Direction startingDirection(DirectionMode mode, RandomSource &random)
 {
     switch (mode) {
-    case 2:
-    case 3:
-    case 6:
-        return 1;
-    case RandomDirection:
-        return quint8(random.below(2) == 0 ? 0 : 1); // as the practice engine draws it
+    case DirectionMode::EnglishToSwedish:
+    case DirectionMode::AlternatePasses:
+    case DirectionMode::Repeat:
+        return Direction::English;
+    case DirectionMode::Random: // as the practice engine draws it
+        return random.below(2) == 0 ? Direction::Swedish : Direction::English;
     default:
-        return 0;
+        return Direction::Swedish;
     }
+}
+
+bool isMode(DirectionMode mode)
+{
+    return int(mode) >= 1 && int(mode) <= DirectionModeCount;
 }
 } // namespace
 
 OptionsChoices choicesFromState(const AppState &state)
 {
     OptionsChoices choices;
-    choices.showClock = state.showClock != Bool16False;
-    choices.endless = state.endlessPractice != Bool16False;
-    if (state.directionMode >= 1 && state.directionMode <= DirectionModes)
-        choices.direction = state.directionMode - 1;
-    if (state.practiceOrder <= 1)
-        choices.order = state.practiceOrder;
+    choices.showClock = state.showClock;
+    choices.endless = state.endlessPractice;
+    if (isMode(state.directionMode))
+        choices.direction = int(state.directionMode) - 1;
+    choices.order = int(state.practiceOrder);
     return choices;
 }
 
@@ -42,15 +42,15 @@ StoreResult storeChoices(AppState &state, const OptionsState &options, const Opt
     if (options.colorsChanged && colorsClash(state, options, painted))
         return StoreResult::ColorClash;
 
-    state.showClock = toBool16(choices.showClock);
-    state.endlessPractice = toBool16(choices.endless);
-    if (choices.direction && *choices.direction >= 0 && *choices.direction < DirectionModes)
-        state.directionMode = quint8(*choices.direction + 1);
-    if (state.directionMode >= 1 && state.directionMode <= DirectionModes)
+    state.showClock = choices.showClock;
+    state.endlessPractice = choices.endless;
+    if (choices.direction && *choices.direction >= 0 && *choices.direction < DirectionModeCount)
+        state.directionMode = DirectionMode(*choices.direction + 1);
+    if (isMode(state.directionMode))
         state.currentDirection = startingDirection(state.directionMode, random);
-    if (state.directionMode == AlternatingPasses)
-        state.endlessPractice = Bool16True;
-    state.practiceOrder = quint8(choices.order.value_or(0) == 1 ? 1 : 0);
+    if (state.directionMode == DirectionMode::AlternatePasses)
+        state.endlessPractice = true;
+    state.practiceOrder = choices.order.value_or(0) == 1 ? PracticeOrder::Random : PracticeOrder::List;
     if (options.colorsChanged)
         applyPendingColors(state, options);
     return StoreResult::Stored;

@@ -1,6 +1,6 @@
 #include "options/userspage.h"
 
-#include "app/program.h"
+#include "app/session.h"
 #include "options/frmalt.h"
 #include "options/optionarray.h"
 #include "options/users.h"
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-UsersPage::UsersPage(Program &program, FrmAlt &window, QWidget *parent)
+UsersPage::UsersPage(Session &session, FrmAlt &window, QWidget *parent)
     : QWidget(parent)
-    , m_program(program)
+    , m_session(session)
     , m_window(window)
 {
     setObjectName(QStringLiteral("picOptions_2"));
@@ -50,16 +50,16 @@ void UsersPage::buildControls()
     m_window.placeTwips(m_cmdBak, 2760, 2400, 2640, 495);
 
     for (QRadioButton *option : m_optanv)
-        connect(option, &QRadioButton::clicked, this, &UsersPage::optanv_Click);
-    connect(m_cmdanv, &QPushButton::clicked, this, &UsersPage::cmdanv_Click);
-    connect(m_cmdbyt, &QPushButton::clicked, this, &UsersPage::cmdbyt_Click);
-    connect(m_cmdBak, &QPushButton::clicked, this, &UsersPage::cmdBak_Click);
-    connect(m_txtLösen, &QLineEdit::textChanged, this, &UsersPage::txtLösen_Change);
+        connect(option, &QRadioButton::clicked, this, &UsersPage::makeChangeDefault);
+    connect(m_cmdanv, &QPushButton::clicked, this, &UsersPage::changeUser);
+    connect(m_cmdbyt, &QPushButton::clicked, this, &UsersPage::confirmLogin);
+    connect(m_cmdBak, &QPushButton::clicked, this, &UsersPage::leaveLogin);
+    connect(m_txtLösen, &QLineEdit::textChanged, this, &UsersPage::hidePassword);
 }
 
 void UsersPage::showCurrentUser()
 {
-    chooseIndex(m_optanv, m_program.state.currentUser);
+    chooseIndex(m_optanv, m_session.state.currentUser);
 }
 
 bool UsersPage::inLoginMode() const
@@ -76,17 +76,17 @@ void UsersPage::setLoginControls(bool login)
         option->setEnabled(!login);
 }
 
-void UsersPage::optanv_Click()
+void UsersPage::makeChangeDefault()
 {
     m_window.setDefaultButton(m_cmdanv);
 }
 
-void UsersPage::cmdanv_Click()
+void UsersPage::changeUser()
 {
     const int user = chosenIndex(m_optanv).value_or(StandardUser);
     if (user == StandardUser) {
-        m_program.state.currentUser = StandardUser;
-        m_program.dialogs().inform(checkLogin(StandardUser, {}, {}).message);
+        m_session.state.currentUser = StandardUser;
+        m_session.dialogs().inform(checkLogin(StandardUser, {}, {}).message);
         return;
     }
     m_window.showWindowControls(false);
@@ -94,30 +94,30 @@ void UsersPage::cmdanv_Click()
     m_window.setCancelButton(m_cmdBak);
     m_txtNamn->setText(userCaption(user)); // the third user must write another name
     m_optanv[user]->setChecked(true);
-    m_program.options.chosenUser = quint8(user);
+    m_session.options.chosenUser = quint8(user);
     m_window.setDefaultButton(m_cmdbyt);
     m_txtLösen->setFocus();
 }
 
-void UsersPage::cmdbyt_Click()
+void UsersPage::confirmLogin()
 {
-    const int user = m_program.options.chosenUser;
+    const int user = m_session.options.chosenUser;
     const LoginOutcome outcome = checkLogin(user, m_txtNamn->text(), m_txtLösen->text());
     if (outcome.accepted)
-        m_program.state.currentUser = quint8(user);
+        m_session.state.currentUser = quint8(user);
     if (!outcome.message.isEmpty())
-        m_program.dialogs().inform(outcome.message);
+        m_session.dialogs().inform(outcome.message);
     if (outcome.accepted)
-        cmdBak_Click();
+        leaveLogin();
 }
 
-void UsersPage::cmdBak_Click()
+void UsersPage::leaveLogin()
 {
     m_window.showWindowControls(true);
     setLoginControls(false);
 }
 
-void UsersPage::txtLösen_Change()
+void UsersPage::hidePassword()
 {
     m_txtLösen->setEchoMode(QLineEdit::Password);
 }

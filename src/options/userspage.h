@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class FrmAlt;
-class Program;
+class Session;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,23 +18,23 @@ class UsersPage final : public QWidget {
     Q_OBJECT
 
 public:
-    UsersPage(Program &program, FrmAlt &window, QWidget *parent);
+    UsersPage(Session &session, FrmAlt &window, QWidget *parent);
 
     // Chooses the option of the current user.
     void showCurrentUser();
     bool inLoginMode() const;
 
-    void optanv_Click();
-    void cmdanv_Click();
-    void cmdbyt_Click();
-    void cmdBak_Click();
-    void txtLösen_Change();
-
 private:
+    void makeChangeDefault(); // an option chosen: Enter means "&Ändra användare nu"
+    void changeUser();        // "&Ändra användare nu"
+    void confirmLogin();      // "Bekräfta ändring"
+    void leaveLogin();        // "&Ångra"
+    void hidePassword();      // the password box, once typed in
+
     void buildControls();
     void setLoginControls(bool login);
 
-    Program &m_program;
+    Session &m_session;
     FrmAlt &m_window;
     QList<QRadioButton *> m_optanv;
     QPushButton *m_cmdanv = nullptr;

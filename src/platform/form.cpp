@@ -50,9 +50,10 @@ void Form::markEnterButton()
     }
 }
 
-QLabel *Form::addClock(QWidget *parent, const QString &designText, const char *timerName)
+QLabel *Form::addClock(QWidget *parent, const QString &designText, const char *timerName, bool shown)
 {
     m_tid = named(new QLabel(designText, parent), "Tid");
+    m_tid->setVisible(shown);
     auto *timer = new QTimer(this);
     timer->setObjectName(QString::fromUtf8(timerName));
     connect(timer, &QTimer::timeout, this, &Form::updateClock);

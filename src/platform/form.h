@@ -43,9 +43,9 @@ public:
     // The button Enter presses now: the focused push button, else the default.
     QPushButton *enterButton() const;
 
-    // The clock label "Tid" in parent and the timer that refreshes it every
-    // second, visible or not.
-    QLabel *addClock(QWidget *parent, const QString &designText, const char *timerName);
+    // The clock label "Tid" in parent, shown as the clock setting says when
+    // the window loads, and the timer that refreshes it every second.
+    QLabel *addClock(QWidget *parent, const QString &designText, const char *timerName, bool shown);
     // Writes "Klockan är HH:MM:SS" into the clock label.
     void updateClock();
     // Shows the window in front of the others, with the time as of now.

@@ -1,8 +1,6 @@
 #include "practice/frmova.h"
 
-#include "app/program.h"
-#include "entry/frmglos.h"
-#include "options/frmalt.h"
+#include "app/session.h"
 #include "platform/palettecolor.h"
 
 #include <QFrame>
@@ -19,10 +17,10 @@ QFont sized(QFont font, qreal points)
 }
 } // namespace
 
-FrmOva::FrmOva(Program &program)
-    : Form(program.clock())
-    , m_program(program)
-    , m_engine(program.state, program.practice, m_grd, program.random())
+FrmOva::FrmOva(Session &session)
+    : Form(session.clock())
+    , m_session(session)
+    , m_engine(session.state, session.practice, m_snapshot, session.random())
 {
     setObjectName(QStringLiteral("frmOva"));
     setWindowTitle(QStringLiteral("Glosövning"));
@@ -54,7 +52,7 @@ void FrmOva::buildControls()
     auto *cheat = named(new QPushButton(QStringLiteral("Fusk"), client), "CmdFusk");
     auto *back = named(new QPushButton(QStringLiteral("Tillbaka"), client), "cmdmeny",
                        QStringLiteral("Tryck här för att komma tillbaka till startfönstret"));
-    m_tid = addClock(client, QStringLiteral("Tid"), "Timer1");
+    m_tid = addClock(client, QStringLiteral("Tid"), "Timer1", m_session.state.showClock);
 
     placeTwips(m_text1, 240, 120, 3000, 480);
     placeTwips(m_fr, 240, 600, 6000, 900);
@@ -71,16 +69,15 @@ void FrmOva::buildControls()
     m_cmdny->hide();
     m_cmdforsok->hide();
 
-    setTabOrder(m_txteng, m_cmdKlar);
     m_txteng->setFocus();
     setDefaultButton(m_cmdKlar);
 
-    connect(m_cmdKlar, &QPushButton::clicked, this, &FrmOva::cmdKlar_Click);
-    connect(m_cmdforsok, &QPushButton::clicked, this, &FrmOva::cmdforsok_Click);
-    connect(m_cmdny, &QPushButton::clicked, this, &FrmOva::cmdny_Click);
-    connect(hint, &QPushButton::clicked, this, &FrmOva::Command1_Click);
-    connect(cheat, &QPushButton::clicked, this, &FrmOva::CmdFusk_Click);
-    connect(back, &QPushButton::clicked, this, &FrmOva::cmdmeny_Click);
+    connect(m_cmdKlar, &QPushButton::clicked, this, &FrmOva::checkAnswer);
+    connect(m_cmdforsok, &QPushButton::clicked, this, &FrmOva::retry);
+    connect(m_cmdny, &QPushButton::clicked, this, &FrmOva::nextQuestion);
+    connect(hint, &QPushButton::clicked, this, &FrmOva::giveHint);
+    connect(cheat, &QPushButton::clicked, this, &FrmOva::revealAnswer);
+    connect(back, &QPushButton::clicked, this, &FrmOva::goBack);
 }
 
 void FrmOva::buildMenus()
@@ -88,36 +85,34 @@ void FrmOva::buildMenus()
     QMenu *quit = addMenu(QStringLiteral("&Avsluta"), "mnuavsluta");
     QAction *quitItem = addMenuItem(quit, QStringLiteral("Avsl&uta"), "mnuArkavsluta");
     quitItem->setShortcut(Qt::CTRL | Qt::Key_Q); // the desktop's key for quitting
-    connect(quitItem, &QAction::triggered, this, &FrmOva::mnuArkavsluta_Click);
+    connect(quitItem, &QAction::triggered, this, &FrmOva::quitRequested);
     QMenu *options = addMenu(QStringLiteral("&Alternativ"), "mnuAlt");
     connect(addMenuItem(options, QStringLiteral("Al&ternativ"), "mnuAltSe"), &QAction::triggered, this,
-            &FrmOva::mnuAltSe_Click);
+            &FrmOva::optionsRequested);
 }
 
 void FrmOva::Form_Load()
 {
-    const AppState &state = m_program.state;
-    m_tid->setVisible(isTrue16(state.showClock));
-    updateClock();
+    const AppState &state = m_session.state;
     for (QWidget *surface : std::initializer_list<QWidget *>{centralWidget(), m_text1, m_frsv, m_tid, m_fr})
-        paintBackground(surface, state.practiceBackColor);
-    paintBackground(m_txteng, state.practiceBoxBackColor);
-    paintText(m_txteng, state.practiceTextColor);
+        paintBackground(surface, state.practiceColors.back);
+    paintBackground(m_txteng, state.practiceColors.boxBack);
+    paintText(m_txteng, state.practiceColors.text);
 }
 
-void FrmOva::startPractice(const WordList &list)
+void FrmOva::startPractice()
 {
     show();
-    list.copyTo(m_grd, m_program.state.wordCount);
+    m_snapshot = m_session.list();
     m_engine.start();
     showEngine();
     updateClock();
 }
 
-void FrmOva::resumePractice(const WordList &list)
+void FrmOva::resumePractice()
 {
     show();
-    m_grd = list;
+    m_snapshot = m_session.list();
     m_engine.resume();
     showEngine();
     updateClock();
@@ -161,17 +156,17 @@ void FrmOva::showEngine()
         step->setFocus();
 }
 
-void FrmOva::cmdKlar_Click()
+void FrmOva::checkAnswer()
 {
     const PracticeEngine::Outcome outcome = m_engine.checkAnswer(m_txteng->text());
     showEngine();
     if (outcome == PracticeEngine::Outcome::PracticeOver) {
-        m_program.dialogs().message(PracticeEngine::allUsedMessage());
-        cmdmeny_Click();
+        m_session.dialogs().message(PracticeEngine::allUsedMessage());
+        goBack();
     }
 }
 
-void FrmOva::cmdforsok_Click()
+void FrmOva::retry()
 {
     m_engine.retryQuestion();
     showEngine();
@@ -179,7 +174,7 @@ void FrmOva::cmdforsok_Click()
     m_txteng->selectAll();
 }
 
-void FrmOva::cmdny_Click()
+void FrmOva::nextQuestion()
 {
     m_engine.nextQuestion();
     showEngine();
@@ -187,35 +182,23 @@ void FrmOva::cmdny_Click()
     m_txteng->setFocus();
 }
 
-void FrmOva::Command1_Click()
+void FrmOva::giveHint()
 {
     const PracticeEngine::HintResult hint = m_engine.giveHint();
     if (hint.revealed)
-        m_program.dialogs().message(hint.reveal);
+        m_session.dialogs().message(hint.reveal);
     else
         m_txteng->setText(hint.answerText);
 }
 
-void FrmOva::CmdFusk_Click()
+void FrmOva::revealAnswer()
 {
-    m_program.dialogs().message(m_engine.revealAnswer());
+    m_session.dialogs().message(m_engine.revealAnswer());
 }
 
-void FrmOva::cmdmeny_Click()
+void FrmOva::goBack()
 {
-    m_program.frmglos.get().receiveList(m_grd);
-    m_program.dialogs().inform(PracticeEngine::summaryText(m_program.practice));
-    unload(); // the counts live on in the program
-}
-
-void FrmOva::mnuAltSe_Click()
-{
-    m_program.state.optionsCaller = OptionsCaller::Ova;
-    m_program.frmAlt.get().openWith(m_grd);
-    unload(); // the counts and the question asked live on in the program
-}
-
-void FrmOva::mnuArkavsluta_Click()
-{
-    m_program.end();
+    emit backRequested();
+    m_session.dialogs().inform(PracticeEngine::summaryText(m_session.practice));
+    unload(); // the counts live on in the session
 }

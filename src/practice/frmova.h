@@ -4,46 +4,49 @@
 #include "platform/form.h"
 #include "practice/practiceengine.h"
 
-class Program;
+class Session;
 class QFrame;
 class QLabel;
 class QLineEdit;
 
-// The practice window plays the drill of the practice engine. While it is
-// open it holds the only copy of the word list, which it hands back to the
-// main window when the user leaves.
+// The practice window plays the drill of the practice engine on its own
+// snapshot of the word list, taken when practice starts or resumes, so that
+// a change made elsewhere does not disturb the question being asked. Leaving
+// never writes the snapshot back.
 class FrmOva final : public Form {
     Q_OBJECT
 
 public:
-    explicit FrmOva(Program &program);
+    explicit FrmOva(Session &session);
 
-    // The main window's practice button: shows this window, takes the list
-    // (rows 0 to the word count) and asks the first question.
-    void startPractice(const WordList &list);
-    // Back from the options window: shows this window, takes the list and asks
-    // the question that was being asked, in the direction now in force; the
-    // counts and hints go on.
-    void resumePractice(const WordList &list);
-    const WordList &grid() const { return m_grd; }
+    // The main window's practice button: shows this window, takes a snapshot
+    // of the list and asks the first question.
+    void startPractice();
+    // Back from the options window: shows this window, takes a snapshot and
+    // asks the question that was being asked, in the direction now in force;
+    // the counts and hints go on.
+    void resumePractice();
 
     void Form_Load() override;
-    void cmdKlar_Click();
-    void cmdforsok_Click();
-    void cmdny_Click();
-    void Command1_Click();
-    void CmdFusk_Click();
-    void cmdmeny_Click();
-    void mnuAltSe_Click();
-    void mnuArkavsluta_Click();
+
+signals:
+    void backRequested();
+    void optionsRequested();
+    void quitRequested();
 
 private:
+    void checkAnswer();  // "Klar"
+    void retry();        // "Försök igen"
+    void nextQuestion(); // "Nästa"
+    void giveHint();     // "Glos hjälp"
+    void revealAnswer(); // "Fusk"
+    void goBack();       // "Tillbaka"
     void buildControls();
     void buildMenus();
     void showEngine(); // puts the engine's labels and step button on screen
 
-    Program &m_program;
-    WordList m_grd;
+    Session &m_session;
+    WordList m_snapshot;
     PracticeEngine m_engine;
     QLabel *m_text1 = nullptr;
     QFrame *m_fr = nullptr;

@@ -10,15 +10,6 @@ namespace {
 constexpr ColorValue WrongBack = 0x000000FF; // red
 constexpr ColorValue RightBack = 0x0000FF00; // green
 
-enum DirectionMode : quint8 {
-    AlternatePasses = 3,
-    RandomDirection = 4,
-    AlwaysSwap = 5,
-    Repeat = 6,
-};
-
-constexpr quint8 RandomOrder = 1;
-
 // The counts are reported as 16-bit numbers; they stop at the top instead of
 // wrapping to negative totals.
 void countUp(qint16 &count)
@@ -63,9 +54,9 @@ PracticeEngine::PracticeEngine(AppState &state, PracticeState &practice, const W
 void PracticeEngine::start()
 {
     m_practice.hintLetters = 0;
-    if (m_state.directionMode == Repeat)
-        m_state.currentDirection = 1; // each word begins with its English side
-    if (m_state.practiceOrder == RandomOrder) {
+    if (m_state.directionMode == DirectionMode::Repeat)
+        m_state.currentDirection = Direction::English; // each word begins with its English side
+    if (m_state.practiceOrder == PracticeOrder::Random) {
         beginRandomPass(0);
     } else {
         m_practice.inRandomPass = false;
@@ -91,19 +82,19 @@ PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
     const bool complete = passComplete();
     countUp(m_practice.correctCount);
     m_display = {QString(), QStringLiteral("Rätt!"), RightBack, Phase::AnsweredRight};
-    if (m_state.directionMode == AlwaysSwap)
+    if (m_state.directionMode == DirectionMode::AlwaysSwap)
         swapDirection();
     if (complete) {
-        if (m_state.directionMode == AlternatePasses)
+        if (m_state.directionMode == DirectionMode::AlternatePasses)
             swapDirection();
         // Endless practice needs nothing more here: the next advance begins
         // the next pass, so the row stays a real word until then.
-        if (m_state.endlessPractice == Bool16False) {
+        if (!m_state.endlessPractice) {
             m_display.phase = Phase::Finished;
             return Outcome::PracticeOver;
         }
     }
-    if (m_state.directionMode == RandomDirection)
+    if (m_state.directionMode == DirectionMode::Random)
         drawDirection();
     return Outcome::Right;
 }
@@ -145,7 +136,7 @@ Message PracticeEngine::revealAnswer()
 
 QString PracticeEngine::expectedAnswer() const
 {
-    return cellAt(m_state.questionIndex, m_state.currentDirection == 0 ? 1 : 0);
+    return sideOf(m_state.questionIndex, opposite(m_state.currentDirection));
 }
 
 QString PracticeEngine::summaryText(const PracticeState &practice)
@@ -178,14 +169,14 @@ int PracticeEngine::hintLimit(int length)
 
 void PracticeEngine::advanceQuestion()
 {
-    if (m_state.directionMode == Repeat) {
+    if (m_state.directionMode == DirectionMode::Repeat) {
         // English side first, then the Swedish side of the same word.
-        const bool keepRow = m_state.currentDirection == 1;
-        m_state.currentDirection = keepRow ? 0 : 1;
+        const bool keepRow = m_state.currentDirection == Direction::English;
+        m_state.currentDirection = keepRow ? Direction::Swedish : Direction::English;
         if (!keepRow)
             advanceRow();
     } else {
-        if (m_state.directionMode == RandomDirection)
+        if (m_state.directionMode == DirectionMode::Random)
             drawDirection();
         advanceRow();
     }
@@ -194,18 +185,18 @@ void PracticeEngine::advanceQuestion()
 
 void PracticeEngine::swapDirection()
 {
-    m_state.currentDirection = m_state.currentDirection == 0 ? 1 : 0;
+    m_state.currentDirection = opposite(m_state.currentDirection);
 }
 
 void PracticeEngine::showQuestion()
 {
-    m_display = {QStringLiteral("Översätt:"), cellAt(m_state.questionIndex, m_state.currentDirection),
-                 m_state.practiceBackColor, Phase::Asking};
+    m_display = {QStringLiteral("Översätt:"), sideOf(m_state.questionIndex, m_state.currentDirection),
+                 m_state.practiceColors.back, Phase::Asking};
 }
 
 void PracticeEngine::advanceRow()
 {
-    if (m_state.practiceOrder == RandomOrder) {
+    if (m_state.practiceOrder == PracticeOrder::Random) {
         if (randomPassRunning())
             drawFromPool();
         else
@@ -220,15 +211,15 @@ void PracticeEngine::advanceRow()
 
 void PracticeEngine::drawDirection()
 {
-    m_state.currentDirection = quint8(m_random.below(2) == 0 ? 0 : 1);
+    m_state.currentDirection = m_random.below(2) == 0 ? Direction::Swedish : Direction::English;
 }
 
 bool PracticeEngine::passComplete() const
 {
     // A repeated word is done only after its second, Swedish-shown half.
-    if (m_state.directionMode == Repeat && m_state.currentDirection != 0)
+    if (m_state.directionMode == DirectionMode::Repeat && m_state.currentDirection != Direction::Swedish)
         return false;
-    if (m_state.practiceOrder == RandomOrder)
+    if (m_state.practiceOrder == PracticeOrder::Random)
         return m_practice.inRandomPass && m_practice.poolSize <= 0;
     return m_state.questionIndex >= wordCount();
 }
@@ -277,10 +268,8 @@ void PracticeEngine::removeFromPool(int position)
     --m_practice.poolSize;
 }
 
-QString PracticeEngine::cellAt(int row, int column) const
+QString PracticeEngine::sideOf(int number, Direction side) const
 {
-    // Row 0 holds the pair count, never a word.
-    if (row < 1 || row > wordCount())
-        return {};
-    return m_grid.cell(row, column);
+    const WordPair pair = m_grid.pair(number);
+    return side == Direction::Swedish ? pair.swedish : pair.english;
 }

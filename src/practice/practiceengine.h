@@ -8,7 +8,7 @@
 
 #include <QString>
 
-// The drill over the practice window's copy of the word list: which pair is
+// The drill over the practice window's snapshot of the word list: which pair is
 // asked in which language, checking the answer, retry, hints, revealing the
 // answer and the end of a pass. It only reads the list and leaves painting
 // and message boxes to the window, which shows what display() describes.
@@ -37,10 +37,10 @@ public:
 
     PracticeEngine(AppState &state, PracticeState &practice, const WordList &grid, RandomSource &random);
 
-    // A new practice started from the main window; the grid holds its copy.
+    // A new practice started from the main window.
     void start();
-    // Asks the current question again on a fresh copy of the list, as after a
-    // trip through the options window; counts, hints and the pass go on.
+    // Asks the current question again on a fresh snapshot of the list, as
+    // after a trip through the options window; counts, hints and the pass go on.
     void resume();
     Outcome checkAnswer(const QString &answer);
     void retryQuestion();
@@ -67,8 +67,8 @@ private:
     void beginRandomPass(int avoidRow);
     void drawFromPool();
     void removeFromPool(int position);
-    int wordCount() const { return m_state.wordCount; }
-    QString cellAt(int row, int column) const;
+    int wordCount() const { return m_grid.count(); }
+    QString sideOf(int number, Direction side) const;
 
     AppState &m_state;
     PracticeState &m_practice;

@@ -11,10 +11,10 @@ struct PracticeState {
     // Leading letters of the expected answer the hint has given so far. Wider
     // than 8 bits so that answers longer than 340 characters can be hinted.
     int hintLetters = 0;
-    qint16 correctCount = 0;
-    qint16 retryCount = 0;
-    qint16 cheatCount = 0;
-    qint16 hintCount = 0;
+    qint16 correctCount = 0; // right answers
+    qint16 retryCount = 0;   // "Försök igen" after a wrong answer
+    qint16 cheatCount = 0;   // answers revealed
+    qint16 hintCount = 0;    // presses of "Glos hjälp"
 
     // Random order: positions 0 to poolSize - 1 hold the rows still to be
     // asked in the current pass; the positions behind them hold 0.

@@ -9,42 +9,20 @@ class TestWordList : public QObject {
     Q_OBJECT
 
 private slots:
-    void copyTakesRowCountAndRowsUpToLastRow()
+    void numbersCountFromOneAndStopAtTheLimit()
     {
-        WordList source;
-        source.append(u"a"_s, u"b"_s);
-        source.append(u"c"_s, u"d"_s);
-        WordList target;
-        for (int i = 0; i < 3; ++i)
-            target.append(u"gammal"_s, u"old"_s);
-
-        source.copyTo(target, 2);
-        QCOMPARE(target.rowCount(), 3);
-        QCOMPARE(target.cell(0, 0), u"2"_s);
-        QCOMPARE(target.pair(2), (WordPair{"c", "d"}));
-
-        source.copyTo(target, 200); // past the source's rows: what exists, no more
-        QCOMPARE(target.rowCount(), 3);
-
-        WordList().copyTo(target, 0); // an empty list copies its header row only
-        QCOMPARE(target.rowCount(), 1);
-        QCOMPARE(target.cell(0, 0), QString());
-
-        // The grid never holds more pairs than the 8-bit count can number.
-        target.setRowCount(1000);
-        QCOMPARE(target.count(), WordList::MaxPairs);
-        target.setRowCount(1);
-
-        // Cells outside the grid read empty and ignore writes.
-        target.setCell(5, 0, u"x"_s);
-        target.setCell(0, 3, u"x"_s);
-        QCOMPARE(target.rowCount(), 1);
-        QCOMPARE(target.cell(5, 0) + target.cell(0, 3) + target.cell(-1, 0), QString());
-
-        source.copyTo(target, 1); // fewer rows copied, still the source's row count
-        QCOMPARE(target.rowCount(), 3);
-        QCOMPARE(target.pair(1), (WordPair{"a", "b"}));
-        QCOMPARE(target.pair(2), WordPair());
+        WordList list;
+        for (int i = 1; i <= WordList::MaxPairs; ++i)
+            QVERIFY(list.append(u"sv%1"_s.arg(i), u"en%1"_s.arg(i)));
+        QVERIFY(list.isFull() && !list.append(u"x"_s, u"y"_s));
+        list.removePair(1);
+        QCOMPARE(list.pair(1), (WordPair{"sv2", "en2"})); // the pairs below move up
+        list.setPair(0, {u"x"_s, u"y"_s});                // outside the list: ignored
+        list.setPair(255, {u"x"_s, u"y"_s});
+        list.removePair(255);
+        QCOMPARE(list.count(), 254);
+        QCOMPARE(list.pair(255), WordPair());
+        QCOMPARE(list.swedishWords().last(), u"sv255"_s);
     }
 
     void leadingNumber_data()

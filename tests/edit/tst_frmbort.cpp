@@ -1,5 +1,6 @@
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
+#include "practice/frmova.h"
 #include "support/testprogram.h"
 
 #include <QLabel>
@@ -23,13 +24,11 @@ class TestFrmBort : public WindowTest {
     // The listing (each line ended by "|"), the mode (in change mode with the
     // chosen number and pair as the boxes show them), the default button and
     // the focused control, with a box's text ([selected]). Once the window is
-    // gone: the main window's words, count and header cell.
+    // gone: the main window's words and the pair count.
     QString shown()
     {
         if (!edit())
-            return u"gone; main: %1 (%2, %3)"_s.arg(t->listed().join(u'|'),
-                                                    QString::number(t->program.state.wordCount),
-                                                    t->main().grid().cell(0, 0));
+            return u"gone; main: %1 (%2)"_s.arg(t->listed().join(u'|')).arg(t->session.wordCount());
         const bool list = control("Frame1")->isVisible(), change = control("txtsv")->isVisible();
         QString text = control<QPlainTextEdit>("txtglosor")->toPlainText().replace(u'\n', u'|');
         text += list == change ? u" mixed"_s : list ? u" list"_s : u" change"_s;
@@ -48,7 +47,7 @@ class TestFrmBort : public WindowTest {
 private slots:
     void opensBesideTheMainWindowListingAsTyped()
     {
-        t->program.state.showClock = Bool16False;
+        t->session.state.showClock = false;
         t->clock.time = QTime(9, 8, 7);
         t->main().move(10, 40);
         open({{u"<b>x</b>"_s, u"y & z"_s}, {u"öga"_s, u"eye"_s}});
@@ -75,9 +74,9 @@ private slots:
         row("txtnr=3 cmdAndra mnuAltBort", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[3]");
         row("txtnr=2 cmdAndra txteng=4 cmdlaggtill txtnr=3 cmdAndra mnuAltBort",
             "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[3]");
-        row("txtnr=3 Enter txtnr=1 Enter txtnr=1 Enter Command2", "gone; main:  (0, 0)");
-        row("txtnr=1 Enter cmdangra", "gone; main: a|b|c (3, 3)");
-        row("txtnr=1 Enter Esc", "gone; main: a|b|c (3, 3)");
+        row("txtnr=3 Enter txtnr=1 Enter txtnr=1 Enter Command2", "gone; main:  (0)");
+        row("txtnr=1 Enter cmdangra", "gone; main: a|b|c (3)");
+        row("txtnr=1 Enter Esc", "gone; main: a|b|c (3)");
         row("txtnr=2 cmdAndra txteng=two Esc", "1, a=1|2, b=2|3, c=3| list cmdBort txtnr=[2]");
         row("txtnr=2 cmdAndra txtsv=ö txteng=two cmdlaggtill",
             "1, a=1|2, ö=two|3, c=3| list cmdAndra txtnr=");
@@ -95,6 +94,40 @@ private slots:
         open();
         t->run(steps);
         QCOMPARE(this->shown(), shown);
+    }
+
+    // The list lives on while windows come and go: neither a closed main
+    // window nor practice left after an edit brings back an old list.
+    void editsSurviveOtherWindows_data()
+    {
+        QTest::addColumn<bool>("practice");
+        QTest::newRow("main window closed, edit dropped") << false;
+        QTest::newRow("pair removed during practice") << true;
+    }
+    void editsSurviveOtherWindows()
+    {
+        QFETCH(bool, practice);
+        const auto activate = [](QWidget *window) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+        };
+        open();
+        if (practice) {
+            t->run(u"cmdOva"_s); // from the main window
+            FrmOva *ova = t->program.frmOva.loaded();
+            activate(edit());
+            t->run(u"txtnr=1 Enter Command2"_s);
+            QCOMPARE(t->listed(), (QStringList{u"b"_s, u"c"_s}));
+            activate(ova);
+            t->run(u"cmdmeny"_s);
+            QCOMPARE(t->dialogs.takeMessages().size(), 1); // the summary
+        } else {
+            t->main().close(); // its close box
+            TestProgram::flushDeletes();
+            activate(edit());
+            t->run(u"cmdangra"_s);
+        }
+        QCOMPARE(shown(), practice ? u"gone; main: b|c (2)"_s : u"gone; main: a|b|c (3)"_s);
     }
 
     void wrongNumbersAreRefused()

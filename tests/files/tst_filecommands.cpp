@@ -1,5 +1,3 @@
-#include "entry/frmglos.h"
-#include "files/frmspara.h"
 #include "files/wordfile.h"
 #include "support/testprogram.h"
 
@@ -25,8 +23,8 @@ const QByteArray Example = QByteArray::fromHex("0500000000030062696C030063617203
 QString render(const WordList &list)
 {
     QStringList rows;
-    for (int row = 1; row <= list.count(); ++row)
-        rows.append(list.cell(row, 0) + u'=' + list.cell(row, 1));
+    for (const WordPair &pair : list.pairs())
+        rows.append(pair.swedish + u'=' + pair.english);
     return rows.join(u'|');
 }
 
@@ -109,8 +107,9 @@ private slots:
         WordList start;
         for (const WordPair &pair : before)
             start.append(pair.swedish, pair.english);
-        t->main().receiveList(start);
-        t->program.state.currentUser = quint8(user);
+        t->session.setList(start);
+        t->main();
+        t->session.state.currentUser = quint8(user);
         QList<FileDialogRequest> requests;
         for (const auto &[request, path] : chosen) {
             requests.append(request);
@@ -123,15 +122,32 @@ private slots:
 
         QCOMPARE(t->dialogs.takeFileRequests(), requests);
         QCOMPARE(t->dialogs.takeMessages(), messages);
-        const WordList &grid = t->main().grid();
-        QCOMPARE(render(grid), after.startsWith(u'=') ? render(start) + after.mid(1) : after);
-        QCOMPARE(grid.cell(0, 0), QString::number(grid.count()));
-        QVERIFY(!t->program.frmspara.loaded());
+        QCOMPARE(render(t->session.list()), after.startsWith(u'=') ? render(start) + after.mid(1) : after);
+        QCOMPARE(t->listed().join(u'|'), t->session.list().swedishWords().join(u'|'));
         QVERIFY(!QGuiApplication::overrideCursor()); // the hourglass of a save is gone
         // A file ends as it began: read, refused, or saved back with the pairs it holds.
         QFile kept(home.filePath(file));
         if (!file.isEmpty() && QFileInfo(kept).isFile())
             QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes);
+    }
+
+    void appendShowsEachPairAsItComes()
+    {
+        QByteArray missing = writeWordFile({{"a", "b"}, {"c", "d"}}).bytes;
+        missing[5 * 3] = 0; // word 3 loses its length
+        const QString path = t->dataHome.filePath(u"list.gls"_s);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(missing) == missing.size());
+        out.close();
+        t->session.state.currentUser = 1;
+        t->dialogs.choosePath(path);
+        QStringList behind; // the main window's list while the question is open
+        t->dialogs.whileShown = [&](const Message &) { behind = t->listed(); };
+        t->main();
+        t->run(u"mnuAltLaggtill"_s);
+        QCOMPARE(behind, QStringList{u"a"_s});
+        QCOMPARE(t->dialogs.takeMessages().size(), 1);
+        QCOMPARE(t->dialogs.takeFileRequests().size(), 1);
     }
 };
 

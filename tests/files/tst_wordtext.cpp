@@ -160,22 +160,17 @@ private slots:
         WordList list;
         for (int i = 1; i <= before; ++i)
             list.append(u"gammal"_s, u"old"_s);
-        QStringList listed;
+        int placed = 0;
         ScriptedDialogs dialogs;
         dialogs.choosePath(path);
 
-        const bool touched =
-            importWordText(dialogs, list, [&listed](const QString &word) { listed.append(word); });
+        importWordText(dialogs, list, [&placed] { ++placed; });
         QCOMPARE(dialogs.takeFileRequests(), QList<FileDialogRequest>{importDialogRequest()});
         QCOMPARE(dialogs.takeMessages(), QList<Message>{okBox(message)});
         QCOMPARE(list.count(), after);
-        QCOMPARE(touched, after != before);
-        QCOMPARE(listed.size(), after - before);
-        QCOMPARE(list.cell(0, 0), before == after && before == 0 ? QString() : QString::number(after));
-        if (after > before) {
+        QCOMPARE(placed, after != before ? 1 : 0);
+        if (after > before)
             QCOMPARE(list.pair(before + 1), (WordPair{"a", "b"}));
-            QCOMPARE(list.cell(after, 2), QString()); // appended pairs carry no number, as an append's
-        }
         VERIFY_NO_PENDING_DIALOGS(dialogs);
     }
 
@@ -196,7 +191,7 @@ private slots:
 
         WordList again;
         dialogs.choosePath(path);
-        QVERIFY(importWordText(dialogs, again, [](const QString &) {}));
+        importWordText(dialogs, again, [] {});
         dialogs.takeFileRequests();
         QCOMPARE(dialogs.takeMessages(), QList<Message>{okBox(importResultText(2, 0))});
         QCOMPARE(again.pair(1), list.pair(1));

@@ -52,14 +52,14 @@ private slots:
         QTest::addColumn<OptionsChoices>("chosen");
         QTest::addColumn<int>("drawn");
         QTest::addColumn<QList<int>>("stored"); // clock, endless, directionMode, currentDirection, order
-        QTest::newRow("Svenska till engelska") << C{true, false, 0, 0} << 1 << QList{-1, 0, 1, 0, 0};
-        QTest::newRow("engelska till svenska") << C{false, true, 1, 1} << 0 << QList{0, -1, 2, 1, 1};
-        QTest::newRow("Varannan omgång") << C{true, false, 2, 1} << 0 << QList{-1, -1, 3, 1, 1};
-        QTest::newRow("Slumpmässigt draws 0") << C{true, false, 3, 0} << 0 << QList{-1, 0, 4, 0, 0};
+        QTest::newRow("Svenska till engelska") << C{true, false, 0, 0} << 1 << QList{1, 0, 1, 0, 0};
+        QTest::newRow("engelska till svenska") << C{false, true, 1, 1} << 0 << QList{0, 1, 2, 1, 1};
+        QTest::newRow("Varannan omgång") << C{true, false, 2, 1} << 0 << QList{1, 1, 3, 1, 1};
+        QTest::newRow("Slumpmässigt draws 0") << C{true, false, 3, 0} << 0 << QList{1, 0, 4, 0, 0};
         QTest::newRow("Slumpmässigt draws 1") << C{false, false, 3, 0} << 1 << QList{0, 0, 4, 1, 0};
-        QTest::newRow("Byter alltid") << C{true, false, 4, 0} << 1 << QList{-1, 0, 5, 0, 0};
-        QTest::newRow("Repetera") << C{true, false, 5, 1} << 0 << QList{-1, 0, 6, 1, 1};
-        QTest::newRow("no button") << C{true, false, std::nullopt, 0} << 0 << QList{-1, 0, 6, 1, 0};
+        QTest::newRow("Byter alltid") << C{true, false, 4, 0} << 1 << QList{1, 0, 5, 0, 0};
+        QTest::newRow("Repetera") << C{true, false, 5, 1} << 0 << QList{1, 0, 6, 1, 1};
+        QTest::newRow("no button") << C{true, false, std::nullopt, 0} << 0 << QList{1, 0, 6, 1, 0};
     }
     void okStoresTheChoices()
     {
@@ -68,13 +68,14 @@ private slots:
         QFETCH(QList<int>, stored);
         AppState state;
         state.applyStartDefaults();
-        state.directionMode = 6;
+        state.directionMode = DirectionMode::Repeat;
+        state.currentDirection = Direction::English; // every mode sets its own
         ScriptedRandom random;
         random.push({drawn});
         QCOMPARE(storeChoices(state, OptionsState{}, chosen, random, [](ColorValue value) { return value; }),
                  StoreResult::Stored);
-        QCOMPARE((QList<int>{state.showClock, state.endlessPractice, state.directionMode,
-                             state.currentDirection, state.practiceOrder}),
+        QCOMPARE((QList<int>{state.showClock, state.endlessPractice, int(state.directionMode),
+                             int(state.currentDirection), int(state.practiceOrder)}),
                  stored);
 
         // The next load shows what is stored, so "OK" without a touch keeps it.

@@ -55,9 +55,10 @@ private slots:
         QApplication::setPalette(desktop);
 
         TestProgram t;
-        AppState &s = t.program.state;
-        ColorValue *const fields[] = {&s.entryBackColor,    &s.entryBoxBackColor,    &s.entryTextColor,
-                                      &s.practiceBackColor, &s.practiceBoxBackColor, &s.practiceTextColor};
+        AppState &s = t.session.state;
+        ColorValue *const fields[] = {&s.entryColors.back,       &s.entryColors.boxBack,
+                                      &s.entryColors.text,       &s.practiceColors.back,
+                                      &s.practiceColors.boxBack, &s.practiceColors.text};
         *fields[field] = value;
         QWidget *form = window == u"frmglos" ? static_cast<QWidget *>(&t.main())
                                              : t.startPractice({{u"hus"_s, u"house"_s}});

@@ -92,11 +92,11 @@ private slots:
     void clockTicksEvenWhenHidden()
     {
         Form form(clock);
-        QLabel *tid = form.addClock(&form, u"Label1"_s, "Timer1");
+        QLabel *tid = form.addClock(&form, u"Label1"_s, "Timer1", false);
         QCOMPARE(tid->objectName() + tid->text(), u"TidLabel1"_s);
         auto *timer = form.findChild<QTimer *>(u"Timer1"_s);
         QVERIFY(timer && timer->isActive() && timer->interval() == 1000);
-        tid->hide();
+        QVERIFY(tid->isHidden());
         clock.time = QTime(23, 59, 58);
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
         QCOMPARE(tid->text(), u"Klockan är 23:59:58"_s);

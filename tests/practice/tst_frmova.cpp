@@ -86,12 +86,7 @@ private slots:
         answer(u"eye"_s);
         pressEnter(answerBox());
         answer(u"fel"_s);
-        const WordList list = ova()->grid(); // a trip through the options window
-        ova()->unload();
-        TestProgram::flushDeletes();
-        t->program.state.currentDirection = 1;
-
-        t->program.frmOva.get().resumePractice(list); // the last word, now the other way round
+        t->run(u"mnuAltSe tbsOptions=1 opGlos_1 cmdOK"_s); // the last word, now the other way round
         QCOMPARE(shown(), u"car|cmdKlar @txteng"_s);
         QStringList behind; // what is on show while each box is open: no "Nästa"
         t->dialogs.whileShown = [&](const Message &) {

@@ -25,7 +25,6 @@ struct Rig {
             grid.append(u"sv%1"_s.arg(n), u"en%1"_s.arg(n));
         for (const WordPair &pair : pairs)
             grid.append(pair.swedish, pair.english);
-        state.wordCount = quint8(grid.count());
     }
 };
 
@@ -73,10 +72,13 @@ private slots:
         QFETCH(QList<int>, script);
         QFETCH(QString, expected);
         Rig rig(3);
-        rig.state.directionMode = quint8(mode);
-        rig.state.currentDirection = (mode == 2 || mode == 3) ? 1 : 0; // as the options window sets it
-        rig.state.practiceOrder = QByteArray(QTest::currentDataTag()).startsWith("random") ? 1 : 0;
-        rig.state.endlessPractice = expected.endsWith(u"end") ? Bool16False : Bool16True;
+        rig.state.directionMode = DirectionMode(mode);
+        // As the options window sets it.
+        rig.state.currentDirection = (mode == 2 || mode == 3) ? Direction::English : Direction::Swedish;
+        rig.state.practiceOrder = QByteArray(QTest::currentDataTag()).startsWith("random")
+                                      ? PracticeOrder::Random
+                                      : PracticeOrder::List;
+        rig.state.endlessPractice = !expected.endsWith(u"end");
         for (int value : script)
             rig.random.push({value});
         rig.engine.start();
@@ -133,6 +135,9 @@ private slots:
             QCOMPARE(rig.engine.giveHint().answerText, u"k"_s);
             QCOMPARE(rig.engine.checkAnswer(u"katt"_s), Outcome::PracticeOver);
         }
+        rig.state.questionIndex = 3; // a shorter list since: the first word again
+        rig.engine.resume();
+        QCOMPARE(rig.engine.display().word, u"dog"_s);
         QCOMPARE(PracticeEngine::summaryText(rig.practice),
                  u"Du tränade 4 glosor\r\nDu hade 2 fel\r\nAnvände gloshjälpen 8 gång(er)\r\n"
                  u"Du använde fuskfunktionen 2 gång(er)\r\n"_s);

@@ -15,7 +15,7 @@ TestProgram::TestProgram()
     : paths(dataHome.path(), {})
     , program({dialogs, clock, random, paths, [this] { ++quitCalls; }})
 {
-    program.state.applyStartDefaults();
+    session.state.applyStartDefaults();
 }
 
 TestProgram::~TestProgram()

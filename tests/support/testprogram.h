@@ -28,6 +28,7 @@ public:
     FixedPaths paths;
     int quitCalls = 0;
     Program program;
+    Session &session = program.session;
 
     // The main window, loaded, shown and active.
     FrmGlos &main();

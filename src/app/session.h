@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/appstate.h"
+#include "app/wordlist.h"
+#include "options/optionsstate.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/fixedpaths.h"
+#include "platform/random.h"
+#include "practice/practicestate.h"
+
+#include <QObject>
+
+#include <functional>
+
+// What the program takes from the desktop; tests hand in fakes.
+struct Services {
+    Dialogs &dialogs;
+    const Clock &clock;
+    RandomSource &random;
+    const FixedPaths &paths;
+    std::function<void()> quit;
+};
+
+// One run of the program: the word list, the settings, the practice and
+// options records and the services. Every window is handed the session; the
+// list has this one owner, and whoever shows it follows listChanged().
+class Session final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Session(Services services);
+
+    AppState state;
+    PracticeState practice; // outlives every reload of the practice window
+    OptionsState options;   // outlives every reload of the options window
+
+    const WordList &list() const { return m_list; }
+    int wordCount() const { return m_list.count(); }
+    void setList(const WordList &list);
+    // False, with the list unchanged, when it is full.
+    bool appendPair(const WordPair &pair);
+
+    Dialogs &dialogs() const { return m_services.dialogs; }
+    const Clock &clock() const { return m_services.clock; }
+    RandomSource &random() const { return m_services.random; }
+    const FixedPaths &paths() const { return m_services.paths; }
+    void quit() const { m_services.quit(); }
+
+signals:
+    void listChanged();
+
+private:
+    Services m_services;
+    WordList m_list;
+};
