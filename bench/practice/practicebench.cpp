@@ -28,12 +28,11 @@ void answerAndNextQuestion(benchmark::State &bench)
 {
     AppState state;
     state.applyStartDefaults();
-    state.endlessPractice = Bool16True;
-    state.practiceOrder = quint8(bench.range(0));
+    state.endlessPractice = true;
+    state.practiceOrder = bench.range(0) == 0 ? PracticeOrder::List : PracticeOrder::Random;
     WordList grid;
     for (int i = 1; i <= WordList::MaxPairs; ++i)
         grid.append(QStringLiteral("ordet nummer %1").arg(i), QStringLiteral("word number %1").arg(i));
-    state.wordCount = quint8(grid.count());
     PracticeState practice;
     SteppingRandom random;
     PracticeEngine engine(state, practice, grid, random);
@@ -41,7 +40,8 @@ void answerAndNextQuestion(benchmark::State &bench)
 
     for (auto _ : bench) {
         // What the user types: the other side of the pair asked.
-        const QString answer = grid.cell(state.questionIndex, state.currentDirection == 0 ? 1 : 0);
+        const WordPair asked = grid.pair(state.questionIndex);
+        const QString answer = state.currentDirection == Direction::Swedish ? asked.english : asked.swedish;
         benchmark::DoNotOptimize(engine.checkAnswer(answer));
         engine.nextQuestion();
         benchmark::DoNotOptimize(engine.display().word.constData());
