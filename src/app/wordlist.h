@@ -34,6 +34,8 @@ public:
     // The pairs below move up one number.
     void removePair(int number);
     void clear() { m_pairs.clear(); }
+    // Room for that many pairs, so that filling the list allocates once.
+    void reserve(int pairs) { m_pairs.reserve(pairs); }
 
     // The Swedish words in list order.
     QStringList swedishWords() const;

@@ -172,14 +172,27 @@ int writeBeside(const Target &target, const QByteArray &bytes)
 
 } // namespace
 
+PathLookUp lookUpPath(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+        return {0, true, info.st_mode};
+    return {errno == ENOENT ? 0 : errno, false, 0};
+}
+
 FileRead readFileStart(const QString &path, qint64 limit)
 {
+    return readFileStart(path, limit, lookUpPath(path));
+}
+
+FileRead readFileStart(const QString &path, qint64 limit, const PathLookUp &lookUp)
+{
+    if (lookUp.error != 0 || !lookUp.exists)
+        return {{}, lookUp.error};
+    if (const int refusal = refusalOf(lookUp.mode))
+        return {{}, refusal};
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
-    if (::stat(name.constData(), &info) != 0)
-        return {{}, errno == ENOENT ? 0 : errno};
-    if (const int refusal = refusalOf(info.st_mode))
-        return {{}, refusal};
 
     // Non-blocking, and looked at again once open: the path may have become
     // a pipe in between.
@@ -219,12 +232,4 @@ int replaceFile(const QString &path, const QByteArray &bytes)
         error = linked ? writeInPlace(target.fd, bytes) : writeBeside(target, bytes);
     }
     return target.fd >= 0 ? closeKeeping(target.fd, error) : error;
-}
-
-int pathFailure(const QString &path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0 || errno == ENOENT)
-        return 0;
-    return errno;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 // Whole-file reading and replacing for the word files, with the operating
 // system's error number (errno) for every failure, so that messages can show it.
 
@@ -18,6 +20,18 @@ struct FileRead {
 // a regular file is refused before it is read, so that nothing can make the
 // read wait: a folder with EISDIR, a named pipe, socket or device with ENXIO.
 FileRead readFileStart(const QString &path, qint64 limit);
+
+// What looking a path up found, before anything is read or written.
+struct PathLookUp {
+    int error = 0;       // errno of the look-up; 0 when the path exists or is merely missing
+    bool exists = false; // and then:
+    mode_t mode = 0;     // its kind and permissions
+};
+PathLookUp lookUpPath(const QString &path);
+
+// readFileStart with the look-up of path already made, so that a routine that
+// looked first does not look twice.
+FileRead readFileStart(const QString &path, qint64 limit, const PathLookUp &lookUp);
 
 // Replaces the file at path by bytes, following links, so that a failure at
 // any step leaves the old file as it was. Returns 0, or errno of the step that
@@ -41,4 +55,7 @@ int replaceFile(const QString &path, const QByteArray &bytes);
 // The failure that a path shows before anything is read or written: errno of
 // looking it up (a folder on the way that is a file, or that may not be
 // searched), or 0 when it exists or is merely missing.
-int pathFailure(const QString &path);
+inline int pathFailure(const QString &path)
+{
+    return lookUpPath(path).error;
+}

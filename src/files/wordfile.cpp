@@ -12,8 +12,9 @@ namespace {
 using namespace WordFile;
 
 // Word k of the record that starts at start in a file of record length n:
-// only the bytes that are there, never past the record or the file.
-std::optional<QString> readRecord(const QByteArray &bytes, qsizetype start, int n)
+// only the bytes that are there, never past the record or the file. latin1:
+// the file has no byte where Windows-1252 and Latin-1 differ.
+std::optional<QString> readRecord(const QByteArray &bytes, qsizetype start, int n, bool latin1)
 {
     if (start + LengthSize > bytes.size())
         return std::nullopt; // the length itself lies beyond the end
@@ -23,7 +24,8 @@ std::optional<QString> readRecord(const QByteArray &bytes, qsizetype start, int 
     const qsizetype taken = std::min<qsizetype>(length, room);
     if (taken <= 0)
         return std::nullopt; // a word with no bytes is as missing as a length of 0
-    return decodeWindows1252(QByteArrayView(bytes).sliced(textStart, taken));
+    const QByteArrayView text = QByteArrayView(bytes).sliced(textStart, taken);
+    return latin1 ? QString::fromLatin1(text) : decodeWindows1252(text);
 }
 
 // The words of pairs in file order, each in Windows-1252, or the first
@@ -65,8 +67,12 @@ WordFileContent readWordFile(const QByteArray &bytes)
         return content;
     const int n = uchar(bytes[0]);
     content.header = quint8(n);
+    content.words.reserve(n > 1 ? n - 1 : 0);
+    // Most lists have none of the bytes where Windows-1252 is not Latin-1:
+    // one look over the whole file spares a look at every word.
+    const bool latin1 = !hasWindows1252Marks(QByteArrayView(bytes).sliced(1));
     for (int r = 2; r <= n; ++r)
-        content.words.append(readRecord(bytes, qsizetype(r - 1) * n, n));
+        content.words.append(readRecord(bytes, qsizetype(r - 1) * n, n, latin1));
     return content;
 }
 

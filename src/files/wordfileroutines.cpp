@@ -74,13 +74,15 @@ std::optional<WordList> openWordList(const WordFileServices &services, quint8 us
         return std::nullopt;
 
     // A path that is already broken is named, then the read tells what fails.
-    if (const int failure = pathFailure(path))
-        dialogs.inform(pendingOpenErrorText(failure));
-    const std::optional<WordFileContent> content = readListFile(dialogs, path);
+    const PathLookUp lookUp = lookUpPath(path);
+    if (lookUp.error != 0)
+        dialogs.inform(pendingOpenErrorText(lookUp.error));
+    const std::optional<WordFileContent> content = readListFile(dialogs, path, lookUp);
     if (!content)
         return std::nullopt;
 
     WordList buffer;
+    buffer.reserve(content->pairCount());
     const bool complete = walkWords(
         *content, [&dialogs](int k) { return dialogs.message(missingWordQuestion(k)) == Answer::Yes; },
         [&buffer](int k, const QString &word) { placeWord(buffer, k, word); });
@@ -96,7 +98,12 @@ bool acceptExtension(Dialogs &dialogs, const QString &path)
 
 std::optional<WordFileContent> readListFile(Dialogs &dialogs, const QString &path)
 {
-    const FileRead read = readFileStart(path, WordFile::MaxBytes);
+    return readListFile(dialogs, path, lookUpPath(path));
+}
+
+std::optional<WordFileContent> readListFile(Dialogs &dialogs, const QString &path, const PathLookUp &lookUp)
+{
+    const FileRead read = readFileStart(path, WordFile::MaxBytes, lookUp);
     if (!read.ok()) {
         dialogs.inform(readErrorText(read.error));
         return std::nullopt;

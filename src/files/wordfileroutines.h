@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/wordlist.h"
+#include "files/filebytes.h"
 #include "files/wordfile.h"
 #include "platform/dialogs.h"
 #include "platform/fixedpaths.h"
@@ -37,3 +38,5 @@ void placeWord(WordList &list, int k, const QString &word);
 // The word file at path, or nothing after telling why it cannot be read or
 // why its header makes no sense.
 std::optional<WordFileContent> readListFile(Dialogs &dialogs, const QString &path);
+// The same, with path already looked up.
+std::optional<WordFileContent> readListFile(Dialogs &dialogs, const QString &path, const PathLookUp &lookUp);

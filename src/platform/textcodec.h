@@ -9,6 +9,10 @@
 
 QString decodeWindows1252(QByteArrayView bytes);
 
+// Whether any of the bytes is one of 0x80 to 0x9F, the only ones where
+// Windows-1252 and Latin-1 differ: without them Latin-1 decodes the bytes.
+bool hasWindows1252Marks(QByteArrayView bytes);
+
 // Characters without a Windows-1252 byte become '?' and set *ok to false.
 QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);
 

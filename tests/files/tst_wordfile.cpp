@@ -38,6 +38,8 @@ private slots:
                                               "I en lista med 2 glosor får ett ord ha högst 3 tecken.";
         QTest::newRow("ö as o and combining diaeresis")
             << QList<WordPair>{{u"o\u0308ga"_s, "eye"}, {"bil", "car"}} << QString();
+        // Bytes 80 to 9F, where Windows-1252 is not Latin-1.
+        QTest::newRow("euro and oe") << QList<WordPair>{{u"€ur"_s, u"œ"_s}, {"bil", u"Ÿ…"_s}} << QString();
         QTest::newRow("empty English word") << QList<WordPair>{{"bil", "car"}, {"hus", ""}, {"", ""}}
                                             << "Fel vid skrivning till fil.\r\nGlosan= ";
         QTest::newRow("Greek letter")

@@ -20,6 +20,11 @@ private slots:
         // Bytes the code page leaves undefined are the C1 controls of the same number.
         QTest::newRow("80-9F") << all.mid(0x80, 0x20)
                                << u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s;
+        // Marks in a sixteen-byte step, at the start of the next, and in the tail.
+        QTest::newRow("long text") << QByteArray(17, 'a') + "\x80" + QByteArray(14, 'b') + "\x9F" +
+                                          QByteArray(7, 'c') + "\x85"
+                                   << QString(17, u'a') + u'€' + QString(14, u'b') + u'Ÿ' + QString(7, u'c') +
+                                          u'…';
         QTest::newRow("every byte and back") << all << decodeWindows1252(all);
         QTest::newRow("file, CRLF kept") << QByteArray("h\xE5r\r\n\xF6") << u"hår\r\nö"_s;
         QTest::newRow("file, UTF-8 cut off at the end") << QByteArray("ab\xC3") << u"abÃ"_s;
