@@ -120,6 +120,7 @@ private slots:
         QTest::addColumn<int>("user");
         QTest::addColumn<QString>("caption");
         QTest::newRow("Kvarto") << 1 << "Kvartos Ordkvarn   Användare:Kvarto";
+        QTest::newRow("Lumba") << 2 << "Kvartos Ordkvarn   Användare:Lumba";
         QTest::newRow("Trevian") << 3 << "Kvartos Ordkvarn";
     }
     void captionNamesTheUserOnce()
