@@ -134,19 +134,14 @@ private slots:
         QCOMPARE(main().windowTitle(), caption);
     }
 
-    void textExportThenImportGivesTheList_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("CSV") << u"glosor.csv"_s;
-        QTest::newRow("tabs") << u"glosor.txt"_s;
-    }
+    // The export format and its reading are checked in tst_wordtext; here the
+    // menu items reach them and the imported pairs are shown.
     void textExportThenImportGivesTheList()
     {
-        QFETCH(QString, file);
         const QList<WordPair> pairs{{u"hus, båt"_s, u"\"house\" boat"_s}, {u"#öga"_s, u"eye; ear "_s}};
         t->addPairs(pairs);
         t->session.state.currentUser = 2;
-        const QString path = t->dataHome.filePath(file);
+        const QString path = t->dataHome.filePath(u"glosor.csv"_s);
         t->dialogs.choosePath(path);
         t->dialogs.answerYesNo(Answer::Yes);
         t->dialogs.choosePath(path);
@@ -154,12 +149,10 @@ private slots:
 
         QCOMPARE(t->dialogs.takeMessages().last(), okBox(u"2 glosor lades till. 0 rader hoppades över."_s));
         const QList<FileDialogRequest> asked = t->dialogs.takeFileRequests();
-        QCOMPARE(asked.size(), 2);
-        QCOMPARE(asked[0].title + u'|' + asked[1].title, u"Exportera glosor|Importera glosor"_s);
+        QCOMPARE(asked.size() == 2 ? asked[0].title + u'|' + asked[1].title : QString(),
+                 u"Exportera glosor|Importera glosor"_s);
         QCOMPARE(t->listed(), (QStringList{pairs[0].swedish, pairs[1].swedish}));
-        QCOMPARE(t->session.list().pair(2).english, pairs[1].english);
-        QCOMPARE(t->session.list().pair(1).english, pairs[0].english);
-        QCOMPARE(t->session.wordCount(), 2);
+        QCOMPARE(t->session.list().pairs(), pairs);
     }
 
     void comesBackWhereItWas_data()

@@ -19,15 +19,6 @@ const FileDialogRequest Save{"Spara glosor", "Glos filer(*.gls)|*.gls|Alla filer
 const QString Glosor = u"ordkvarnen/drive_d/SPEL/Res/Vrak/mrk_program/mrk/Kvartos/Glosor"_s;
 const QByteArray Example = QByteArray::fromHex("0500000000030062696C03006361720300F667610300657965");
 
-// The pairs of a list as one line: "sv=en|…".
-QString render(const WordList &list)
-{
-    QStringList rows;
-    for (const WordPair &pair : list.pairs())
-        rows.append(pair.swedish + u'=' + pair.english);
-    return rows.join(u'|');
-}
-
 } // namespace
 
 class FileCommandsTest : public WindowTest {
@@ -101,8 +92,7 @@ private slots:
         home.mkpath("chosen");
         if (!file.isEmpty()) {
             home.mkpath(QFileInfo(home.filePath(file)).path());
-            QFile out(home.filePath(file));
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+            QVERIFY(writeBytes(home.filePath(file), bytes));
         }
         WordList start;
         for (const WordPair &pair : before)
@@ -122,7 +112,8 @@ private slots:
 
         QCOMPARE(t->dialogs.takeFileRequests(), requests);
         QCOMPARE(t->dialogs.takeMessages(), messages);
-        QCOMPARE(render(t->session.list()), after.startsWith(u'=') ? render(start) + after.mid(1) : after);
+        QCOMPARE(render(t->session.list().pairs()),
+                 after.startsWith(u'=') ? render(start.pairs()) + after.mid(1) : after);
         QCOMPARE(t->listed().join(u'|'), t->session.list().swedishWords().join(u'|'));
         QVERIFY(!QGuiApplication::overrideCursor()); // the hourglass of a save is gone
         // A file ends as it began: read, refused, or saved back with the pairs it holds.
@@ -136,9 +127,7 @@ private slots:
         QByteArray missing = writeWordFile({{"a", "b"}, {"c", "d"}}).bytes;
         missing[5 * 3] = 0; // word 3 loses its length
         const QString path = t->dataHome.filePath(u"list.gls"_s);
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(missing) == missing.size());
-        out.close();
+        QVERIFY(writeBytes(path, missing));
         t->session.state.currentUser = 1;
         t->dialogs.choosePath(path);
         QStringList behind; // the main window's list while the question is open

@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+#include <QFile>
+
 using namespace Qt::StringLiterals;
 
 Answer ScriptedDialogs::message(const Message &message)
@@ -73,4 +75,18 @@ QString describe(const Message &message)
 char *toString(const Message &message)
 {
     return qstrdup(describe(message).toUtf8().constData());
+}
+
+QString render(const QList<WordPair> &pairs)
+{
+    QStringList rows;
+    for (const WordPair &pair : pairs)
+        rows.append(pair.swedish + u'=' + pair.english);
+    return rows.join(u'|');
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/wordlist.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
@@ -68,6 +69,11 @@ public:
 private:
     QQueue<int> m_values;
 };
+
+// The pairs as one line: "sv=en|…".
+QString render(const QList<WordPair> &pairs);
+// Whether bytes became the whole file at path.
+bool writeBytes(const QString &path, const QByteArray &bytes);
 
 // How a message reads in a failing comparison.
 QString describe(const Message &message);
