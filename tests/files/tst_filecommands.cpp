@@ -69,6 +69,8 @@ private slots:
             << append << Chosen{{Open, list}} << Answers{}
             << Msgs{okBox("Glosorna i filen får inte plats i listan.\r\n"
                           "Listan rymmer högst 255 glosor. Den har 250 och filen 7.")} << "=";
+        QTest::newRow("2: open where Glosor is a file") << 2 << two << Glosor << Example << open << Chosen{}
+            << Answers{} << Msgs{okBox("Fel vid öppna. Error =20")} << "=";
         QTest::newRow("save over a folder") << 1 << two << "" << QByteArray() << save << Chosen{{Save, "chosen"}}
             << Answers{} << Msgs{okBox("Fel vid skrivning till fil.\r\nError=21")} << "=";
         QTest::newRow("save a word too long, old file kept") << 1 << QList<WordPair>{{"hund", "dog"}} << list
