@@ -4,10 +4,9 @@
 
 #include <cstring>
 
-bool QtSwedishTexts::loadCatalogue(const QString &folder)
+bool QtSwedishTexts::loadCatalogue()
 {
-    return load(QStringLiteral("qt_sv"),
-                folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder);
+    return load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString QtSwedishTexts::translate(const char *context, const char *sourceText, const char *disambiguation,

@@ -10,9 +10,9 @@ class QtSwedishTexts final : public QTranslator {
 public:
     using QTranslator::QTranslator;
 
-    // Loads the catalogue from folder (by default Qt's own); false when it
-    // is missing, and Qt's texts then stay English.
-    bool loadCatalogue(const QString &folder = {});
+    // Loads the catalogue from Qt's translations folder; false when it is
+    // missing, and Qt's texts then stay English.
+    bool loadCatalogue();
 
     QString translate(const char *context, const char *sourceText, const char *disambiguation = nullptr,
                       int n = -1) const override;
