@@ -24,9 +24,11 @@ class TestFrmBort : public WindowTest {
     // The listing (each line ended by "|"), the mode (in change mode with the
     // chosen number and pair as the boxes show them), the default button and
     // the focused control, with a box's text ([selected]). Once the window is
-    // gone: the main window's words and the pair count.
+    // gone: the main window's words and the pair count, if it is on show.
     QString shown()
     {
+        if (!edit() && !(t->program.frmglos.loaded() && t->program.frmglos.loaded()->isVisible()))
+            return u"gone; no main window"_s;
         if (!edit())
             return u"gone; main: %1 (%2)"_s.arg(t->listed().join(u'|')).arg(t->session.wordCount());
         const bool list = control("Frame1")->isVisible(), change = control("txtsv")->isVisible();

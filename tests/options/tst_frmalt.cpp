@@ -154,6 +154,9 @@ private slots:
             << u"chetxtrut cheglos"_s << Color(0) << Stored{} << true;
         QTest::newRow("white main text, default boxes")
             << u"chetxt cheglos"_s << Color(0xFFFFFF) << Stored{} << true;
+        // Ticking one of text and boxes unticks the other: only the boxes turn white.
+        QTest::newRow("text, then boxes ticked")
+            << u"chetxt chetxtrut cheglos"_s << Color(0xFFFFFF) << Stored{{EntryBoxBack, 0xFFFFFF}} << false;
         QTest::newRow("white practice text")
             << u"chetxt cheova"_s << Color(0xFFFFFF) << Stored{{PracticeText, 0xFFFFFF}} << false;
     }

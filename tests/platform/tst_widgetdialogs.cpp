@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -79,6 +81,56 @@ private slots:
         shown.buttons.sort();
         QCOMPARE(shown.buttons, yesNo ? QStringList({"&Ja", "&Nej"}) : QStringList({"OK"}));
         QVERIFY(shown.fits);
+    }
+
+    // A file dialog as the program sets it up; the file chosen in it comes back, a cancel gives none.
+    void fileDialogs_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<FileDialogRequest>("request");
+        QTest::addColumn<QString>("shown"); // title, accept mode, file mode, asks before replacing, filters
+        const QString filter = u"Glos filer(*.gls)|*.gls|Alla filer|*.*"_s;
+        // clang-format off
+        QTest::newRow("save, asks") << true << FileDialogRequest{"Spara", filter, true, false}
+                                    << "Spara save any asks Glos filer (*.gls)|Alla filer (*)";
+        QTest::newRow("save, quiet") << true << FileDialogRequest{"Exportera", filter, false, false}
+                                     << "Exportera save any quiet Glos filer (*.gls)|Alla filer (*)";
+        QTest::newRow("open, existing") << false << FileDialogRequest{"Ladda", filter, false, true}
+                                        << "Ladda open existing quiet Glos filer (*.gls)|Alla filer (*)";
+        QTest::newRow("open, any") << false << FileDialogRequest{"Ladda", filter, false, false}
+                                   << "Ladda open any quiet Glos filer (*.gls)|Alla filer (*)";
+        // clang-format on
+    }
+    void fileDialogs()
+    {
+        QFETCH(bool, save);
+        QFETCH(FileDialogRequest, request);
+        QFETCH(QString, shown);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"lista.gls"_s);
+        if (!save)
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        WidgetDialogs dialogs;
+        for (const bool choose : {true, false}) {
+            QString seen;
+            QTimer::singleShot(0, [&seen, &path, choose] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                const bool asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+                seen = u"%1 %2 %3 %4 "_s.arg(
+                           dialog->windowTitle(),
+                           dialog->acceptMode() == QFileDialog::AcceptSave ? u"save" : u"open",
+                           dialog->fileMode() == QFileDialog::ExistingFile ? u"existing" : u"any",
+                           asks ? u"asks" : u"quiet") +
+                       dialog->nameFilters().join(u'|');
+                dialog->selectFile(path);
+                choose ? static_cast<QDialog *>(dialog)->accept() : dialog->reject();
+            });
+            const auto chosen = save ? dialogs.saveFile(request) : dialogs.openFile(request);
+            QCOMPARE(seen, shown);
+            QCOMPARE(chosen, choose ? std::optional(path) : std::nullopt);
+        }
     }
 };
 
