@@ -27,6 +27,8 @@ private slots:
         // Only the start of a huge file, ending on a whole character.
         const QByteArray limit(InfoTextLimit - 1, 'a');
         QTest::newRow("UTF-8 cut at the limit") << "file" << false << limit + "\xC3\xB6" << QString(limit);
+        const QByteArray emoji(InfoTextLimit - 3, 'a'); // three of the cat's four bytes fit
+        QTest::newRow("UTF-8 emoji cut") << "file" << false << emoji + "\xF0\x9F\x90\x88" << QString(emoji);
         QTest::newRow("Windows-1252 at the limit")
             << "file" << false << limit + "\xF6\xF6" << QString(limit) + u'ö';
         QTest::newRow("sparse 1 GB") << "sparse" << false << QByteArray("h\xC3\xA5r")

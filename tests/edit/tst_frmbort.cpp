@@ -99,12 +99,18 @@ private slots:
     void editsSurviveOtherWindows_data()
     {
         QTest::addColumn<bool>("practice");
-        QTest::newRow("main window closed, edit dropped") << false;
-        QTest::newRow("pair removed during practice") << true;
+        QTest::addColumn<QString>("steps"); // in the edit window, once the main window is closed
+        QTest::addColumn<QString>("after");
+        QTest::newRow("main window closed, edit dropped") << false << u"cmdangra"_s << u"a|b|c (3)"_s;
+        QTest::newRow("main window closed, edit kept")
+            << false << u"txtnr=1 Enter Command2"_s << u"b|c (2)"_s;
+        QTest::newRow("pair removed during practice") << true << QString() << u"b|c (2)"_s;
     }
     void editsSurviveOtherWindows()
     {
         QFETCH(bool, practice);
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
         const auto activate = [](QWidget *window) {
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window));
@@ -123,9 +129,9 @@ private slots:
             t->main().close(); // its close box
             TestProgram::flushDeletes();
             activate(edit());
-            t->run(u"cmdangra"_s);
+            t->run(steps);
         }
-        QCOMPARE(shown(), practice ? u"gone; main: b|c (2)"_s : u"gone; main: a|b|c (3)"_s);
+        QCOMPARE(shown(), u"gone; main: "_s + after);
     }
 
     void wrongNumbersAreRefused()

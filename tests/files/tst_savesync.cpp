@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -38,12 +39,17 @@ private slots:
     {
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"lista.gls"_s);
+        const QString folder = QFileInfo(dir.path()).canonicalFilePath();
         for (const QByteArray &bytes : {QByteArray("\x01"), QByteArray("\x03\0\0\x01\0a\x01\0b", 9)}) {
             synced.clear();
             QCOMPARE(replaceFile(path, bytes), 0);
-            const QString folder = QFileInfo(dir.path()).canonicalFilePath();
             QCOMPARE(synced, (QStringList{folder + u"/.lista.gls.ordkvarnen-tmp"_s, folder}));
         }
+        // A file with a second name is written where it is, and synced there.
+        QCOMPARE(::link(qPrintable(path), qPrintable(dir.filePath(u"tvilling.gls"_s))), 0);
+        synced.clear();
+        QCOMPARE(replaceFile(path, "\x01"), 0);
+        QCOMPARE(synced, QStringList{folder + u"/lista.gls"_s});
     }
 };
 

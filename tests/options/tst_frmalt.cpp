@@ -145,6 +145,9 @@ private slots:
         QTest::newRow("black practice text, not its boxes")
             << u"chetxtrut chetxt cheova"_s << Color(0) << Stored{{PracticeText, 0}} << false;
         QTest::newRow("cancelled") << u"chebak cheglos"_s << Color() << Stored{} << false;
+        // "Ändra:" with nothing ticked asks for what and where first; a tick sets the caption back.
+        QTest::newRow("nothing ticked first")
+            << u"Command1 cheova chebak"_s << Color(0x00FF00) << Stored{{PracticeBack, 0x00FF00}} << false;
         QTest::newRow("main boxes as stored text")
             << u"chetxtrut cheglos"_s << Color(0x80000008) << Stored{} << true;
         QTest::newRow("practice text as stored boxes")
@@ -173,6 +176,7 @@ private slots:
         t->dialogs.chooseColor(picked);
         t->run(u"Command1"_s);
         QCOMPARE(t->dialogs.takeColorRequests(), (QList{ColorRequest{u"Välj färg"_s, 0x00FF0000}}));
+        QCOMPARE(control<QPushButton>(u"Command1"_s)->text(), ChangeColorCaption);
         t->run(u"optklockan_0 cmdOK"_s);
         if (clash) { // the window stays, and "Avbryt" stores nothing either
             QCOMPARE(t->dialogs.takeMessages(), QList{okBox(ColorClashText)});

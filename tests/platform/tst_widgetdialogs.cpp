@@ -18,7 +18,8 @@ struct Shown {
     QString text; // without the invisible break opportunities
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
-    bool fits = false; // every piece that cannot break is as narrow as the label, and every line shows
+    bool fits = false;  // every piece that cannot break is as narrow as the label, and every line shows
+    bool plain = false; // markup shown as typed
 };
 
 class TestWidgetDialogs : public QObject {
@@ -60,7 +61,12 @@ private slots:
             if (!box)
                 return;
             auto *label = box->findChild<QLabel *>(u"qt_msgbox_label"_s);
-            shown = {box->windowTitle(), label->text().remove(u'\u200B'), box->icon(), {}, true};
+            shown = {box->windowTitle(),
+                     label->text().remove(u'\u200B'),
+                     box->icon(),
+                     {},
+                     true,
+                     label->textFormat() == Qt::PlainText};
             for (const QString &piece : label->text().split(QRegularExpression(u"[\\s\\x{200B}]"_s)))
                 shown.fits &= label->fontMetrics().horizontalAdvance(piece) <= label->contentsRect().width();
             shown.fits &= label->heightForWidth(label->width()) <= label->height();
@@ -80,7 +86,7 @@ private slots:
         QCOMPARE(shown.icon, critical ? QMessageBox::Critical : QMessageBox::NoIcon);
         shown.buttons.sort();
         QCOMPARE(shown.buttons, yesNo ? QStringList({"&Ja", "&Nej"}) : QStringList({"OK"}));
-        QVERIFY(shown.fits);
+        QVERIFY(shown.fits && shown.plain);
     }
 
     // A file dialog as the program sets it up; the file chosen in it comes back, a cancel gives none.

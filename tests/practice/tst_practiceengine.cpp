@@ -65,6 +65,8 @@ private slots:
         QTest::newRow("random once") << 1 << QList<int>{1, 1, 0} << "sv2 sv3 sv1 end";
         // The word just asked sits out the first draw of the next pass, then goes back into it.
         QTest::newRow("random endless") << 1 << QList<int>{0, 0, 0, 2, 0, 1} << "sv1 sv2 sv3 sv1 sv2 sv3";
+        QTest::newRow("random endless, first last")
+            << 1 << QList<int>{2, 1, 0, 0, 0, 0} << "sv3 sv2 sv1 sv2 sv3 sv1";
     }
     void directionModesAcrossPassEnds()
     {
