@@ -1,7 +1,6 @@
 #include "app/frmsplash.h"
 #include "entry/frmglos.h"
 #include "support/testprogram.h"
-#include "support/typing.h"
 
 #include <QDir>
 #include <QImage>

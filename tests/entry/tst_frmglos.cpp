@@ -1,7 +1,6 @@
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
 #include "support/testprogram.h"
-#include "support/typing.h"
 
 #include <QLabel>
 #include <QLineEdit>

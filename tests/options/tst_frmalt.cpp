@@ -3,7 +3,6 @@
 #include "options/frmalt.h"
 #include "practice/frmova.h"
 #include "support/testprogram.h"
-#include "support/typing.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,4 @@
 #include "platform/form.h"
-#include "platform/widgetdialogs.h"
 #include "support/fakes.h"
 
 #include <QCloseEvent>
@@ -100,12 +99,6 @@ private slots:
         clock.time = QTime(23, 59, 58);
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
         QCOMPARE(tid->text(), u"Klockan är 23:59:58"_s);
-    }
-
-    void nameFiltersForTheFileDialog()
-    {
-        QCOMPARE(qtNameFilters("Glos(*.gls)|*.gls|Alla|*.*"), (QStringList{"Glos (*.gls)", "Alla (*)"}));
-        QCOMPARE(qtNameFilters("Text|*.txt|Rest"), QStringList{"Text (*.txt)"}); // the odd entry is dropped
     }
 
 private:

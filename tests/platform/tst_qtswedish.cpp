@@ -30,13 +30,6 @@ private slots:
         QVERIFY(QCoreApplication::installTranslator(&m_texts));
     }
 
-    void replaceQuestion()
-    {
-        const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?");
-        QVERIFY2(question.contains(u"%1 finns redan."_s) && question.contains(u"Vill du ersätta den?"_s),
-                 qPrintable(question));
-    }
-
     void dialogButtons()
     {
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -2,7 +2,6 @@
 
 #include "entry/frmglos.h"
 #include "practice/frmova.h"
-#include "support/typing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,6 +98,12 @@ void TestProgram::run(const QString &steps)
         QCoreApplication::processEvents();
         flushDeletes();
     }
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 void TestProgram::flushDeletes()

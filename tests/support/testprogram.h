@@ -55,6 +55,13 @@ private:
     template <class T> T *find(const QString &name);
 };
 
+// Types text into a widget one key event per character, each carrying its
+// text. QTest::keyClicks cannot be used for å, ä, ö or é in Qt 6.4: it looks
+// the characters up in a key table that does not have them.
+void typeText(QWidget *widget, const QString &text);
+// Presses Enter (the Return key) in a widget.
+inline void pressEnter(QWidget *widget) { QTest::keyClick(widget, Qt::Key_Return); }
+
 // A stand-in for a control that is missing, so that the test fails at its
 // next check instead of crashing. Never deleted: it stays reachable.
 template <class T> T *standIn()
