@@ -46,17 +46,21 @@ void findUndescribed(QAccessibleInterface *node, QStringList &missing)
         findUndescribed(node->child(i), missing);
 }
 
-// The controls on show that Tab reaches, in Tab's order, from first.
+// The controls on show that Tab reaches, in Tab's order, from first; the one
+// with the focus marked "*".
 QString tabCycle(QWidget *window, const QString &first)
 {
     auto *start = window->findChild<QWidget *>(first);
     if (!start)
         return u"no "_s + first;
-    QStringList cycle{first};
+    const auto mark = [window](QWidget *control) {
+        return (control == window->focusWidget() ? u"*"_s : QString()) + control->objectName();
+    };
+    QStringList cycle{mark(start)};
     for (QWidget *next = start->nextInFocusChain(); next != start; next = next->nextInFocusChain()) {
         const bool tab = (next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
         if (next->window() == window && next->isVisible() && next->isEnabled() && tab)
-            cycle << next->objectName();
+            cycle << mark(next);
     }
     return cycle.join(u' ');
 }
@@ -128,24 +132,24 @@ private slots:
         const QString end = u" cmdOK cmdAvbryt"_s;
         const QSize options(6300, 5460), edit(6960, 3720);
         // clang-format off
-        QTest::newRow("splash") << u"start"_s << u"frmSplash txtinfo cmdstart"_s << QSize();
-        QTest::newRow("main") << u""_s << u"frmglos txtsv txteng cmdNästa cmdOva listGlos"_s << QSize(5970, 3315);
-        QTest::newRow("word-list view") << u"mnuAltGlos"_s << u"frmglosor MSFlexGrid1"_s << QSize();
-        QTest::newRow("practice") << u"cmdOva"_s << u"frmOva txteng Command1 cmdKlar cmdmeny"_s << QSize(6480, 3900);
+        QTest::newRow("splash") << u"start"_s << u"frmSplash txtinfo *cmdstart"_s << QSize();
+        QTest::newRow("main") << u""_s << u"frmglos *txtsv txteng cmdNästa cmdOva listGlos"_s << QSize(5970, 3315);
+        QTest::newRow("word-list view") << u"mnuAltGlos"_s << u"frmglosor *MSFlexGrid1"_s << QSize();
+        QTest::newRow("practice") << u"cmdOva"_s << u"frmOva *txteng Command1 cmdKlar cmdmeny"_s << QSize(6480, 3900);
         QTest::newRow("options, appearance") << u"mnuAltutse"_s
-            << u"frmAlt tbsOptions optklockan_0 optklockan_1 chebak chetxtrut chetxt cheglos cheova Command1"_s + end
+            << u"frmAlt *tbsOptions optklockan_0 optklockan_1 chebak chetxtrut chetxt cheglos cheova Command1"_s + end
             << options;
         QTest::newRow("options, practice") << u"mnuAltutse tbsOptions=1"_s
-            << u"frmAlt tbsOptions optOrdn_0 optOrdn_1 opglosggr_0 opglosggr_1 opGlos_0 opGlos_1 opGlos_2 opGlos_3 "
+            << u"frmAlt *tbsOptions optOrdn_0 optOrdn_1 opglosggr_0 opglosggr_1 opGlos_0 opGlos_1 opGlos_2 opGlos_3 "
                u"opGlos_4 opGlos_5"_s + end << options;
         QTest::newRow("options, users") << u"mnuAltutse tbsOptions=2"_s
-            << u"frmAlt tbsOptions optanv_0 optanv_1 optanv_2 optanv_3 optanv_4 optanv_5 cmdanv"_s + end << options;
+            << u"frmAlt *tbsOptions optanv_0 optanv_1 optanv_2 optanv_3 optanv_4 optanv_5 cmdanv"_s + end << options;
         QTest::newRow("options, login") << u"mnuAltutse tbsOptions=2 optanv_1 cmdanv"_s
-            << u"frmAlt txtNamn txtLösen cmdbyt cmdBak"_s << options;
+            << u"frmAlt txtNamn *txtLösen cmdbyt cmdBak"_s << options;
         QTest::newRow("edit, list") << u"mnuAltBort"_s
-            << u"frmBort txtnr cmdBort cmdAndra cmdangra Command2 txtglosor"_s << edit;
+            << u"frmBort *txtnr cmdBort cmdAndra cmdangra Command2 txtglosor"_s << edit;
         QTest::newRow("edit, change") << u"mnuAltBort txtnr=2 cmdAndra"_s
-            << u"frmBort txtsv txteng cmdlaggtill cmdBak txtglosor"_s << edit;
+            << u"frmBort *txtsv txteng cmdlaggtill cmdBak txtglosor"_s << edit;
         // clang-format on
     }
 
@@ -168,7 +172,8 @@ private slots:
         findUndescribed(QAccessible::queryAccessibleInterface(window), missing);
         QVERIFY2(missing.isEmpty(), qPrintable(u"not described: "_s + missing.join(u", "_s)));
 
-        QCOMPARE(window->objectName() + u' ' + ::tabCycle(window, tabCycle.section(u' ', 1, 1)), tabCycle);
+        QCOMPARE(window->objectName() + u' ' + ::tabCycle(window, tabCycle.section(u' ', 1, 1).remove(u'*')),
+                 tabCycle);
         // No access key leads to two places, but where the design gives one
         // twice: the practice window's menus "&Avsluta" and "&Alternativ".
         QCOMPARE(sharedAccessKeys(window), window->objectName() == u"frmOva" ? u"a"_s : QString());

@@ -64,7 +64,8 @@ private slots:
         QCOMPARE(t->dialogs.takeMessages(), QList{okBox(message)});
         t->run(u"Esc"_s); // "&Ångra" when refused, else "Avbryt"
         if (after == 2)   // the window is back as it opened
-            QVERIFY(shows(u"cmdOK"_s) && control<QPushButton>(u"cmdOK"_s)->isDefault());
+            QVERIFY(shows(u"cmdOK"_s) && control<QPushButton>(u"cmdOK"_s)->isDefault() &&
+                    control(u"cmdOK"_s)->hasFocus());
         else
             QVERIFY(!alt());
         QCOMPARE(int(t->session.state.currentUser), after);
