@@ -1,3 +1,4 @@
+#include "platform/accessibility.h"
 #include "platform/form.h"
 #include "support/fakes.h"
 
@@ -99,6 +100,38 @@ private slots:
         clock.time = QTime(23, 59, 58);
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
         QCOMPARE(tid->text(), u"Klockan är 23:59:58"_s);
+    }
+
+    // A text box is named by the label ending in ':' just to its left on its
+    // line, else just above it; the box is at (100, 50), 100 by 20.
+    void captionLabelsNameBoxes_data()
+    {
+        QTest::addColumn<QRect>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("beside") << QRect(10, 50, 80, 20) << u"S&venska:"_s << u"Svenska"_s;
+        QTest::newRow("beside, centre on its last line")
+            << QRect(10, 60, 80, 19) << u"S&venska:"_s << u"Svenska"_s;
+        QTest::newRow("above") << QRect(120, 20, 80, 20) << u"&&Engelska :"_s << u"&Engelska"_s;
+        QTest::newRow("nearest of two") << QRect(0, 50, 20, 20) << u"Långt:"_s << u"Nära"_s;
+        QTest::newRow("right of it") << QRect(210, 50, 80, 20) << u"Höger:"_s << QString();
+        QTest::newRow("left, a line lower") << QRect(10, 75, 80, 20) << u"Lägre:"_s << QString();
+        QTest::newRow("above, to its left") << QRect(0, 20, 90, 20) << u"Snett:"_s << QString();
+        QTest::newRow("no colon") << QRect(10, 50, 80, 20) << u"Svenska"_s << QString();
+    }
+    void captionLabelsNameBoxes()
+    {
+        QFETCH(QRect, label);
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QWidget window;
+        auto *box = new QLineEdit(&window);
+        box->setGeometry(100, 50, 100, 20);
+        (new QLabel(text, &window))->setGeometry(label);
+        if (QByteArray(QTest::currentDataTag()) == "nearest of two")
+            (new QLabel(u"Nära:"_s, &window))->setGeometry(40, 50, 50, 20);
+        describeControls(&window);
+        QCOMPARE(box->accessibleName(), name);
     }
 
 private:
