@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +49,7 @@ private slots:
         FrmGlos *main = t->program.frmglos.loaded();
         QVERIFY(main && main->isVisible() && !t->program.frmSplash.loaded());
         QCOMPARE(child<QLabel>(main, "Tid")->text(), u"Klockan är 07:04:03"_s); // at once
+        QCOMPARE(main->focusWidget(), child<QLineEdit>(main, "txtsv")); // ready for the first word
     }
 
     void missingFileIsNamed()
