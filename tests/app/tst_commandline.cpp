@@ -23,6 +23,8 @@ private slots:
         QTest::newRow("help wins") << QStringList{"-v", "--help"} << 0 << false << "Flaggor:";
         QTest::newRow("unknown") << QStringList{"--hjälp"} << 2 << true << "okänd flagga: --hjälp\n";
         QTest::newRow("unknown, one dash") << QStringList{"-x=1"} << 2 << true << "okänd flagga: -x\n";
+        QTest::newRow("unknown after a Qt option")
+            << QStringList{"-reverse", "--x"} << 2 << true << "okänd flagga: --x\n";
         QTest::newRow("unknown before help") << QStringList{"--x", "--help"} << 2 << true << "--help\" för";
         QTest::newRow("argument") << QStringList{"lista.gls"} << 2 << true << "okänt argument: lista.gls";
         QTest::newRow("qt style") << QStringList{"-style", "fusion"} << -1 << false << QString();

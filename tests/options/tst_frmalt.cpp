@@ -71,6 +71,17 @@ private slots:
         QCOMPARE(int(t->session.state.currentUser), after);
     }
 
+    void standardUserNeedsNoLogin()
+    {
+        t->session.state.currentUser = 2;
+        t->addPairs(Pairs);
+        open();
+        t->run(u"tbsOptions=2 optanv_0 cmdanv"_s);
+        QCOMPARE(t->dialogs.takeMessages(), QList{okBox(u"Standard användare vald"_s)});
+        QVERIFY(shows(u"cmdOK"_s));
+        QCOMPARE(int(t->session.state.currentUser), 0);
+    }
+
     void everyWayOutHandsTheListBack_data()
     {
         QTest::addColumn<bool>("practice");

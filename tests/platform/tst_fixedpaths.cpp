@@ -38,6 +38,7 @@ private slots:
         row("deeper folder", "u/Spel/Glosor/a u/SPEL/b", "D:\\SPEL\\GLOSOR\\Lumba.gls",
             "u/Spel/Glosor/Lumba.gls");
         row("equally deep", "u/spel/a u/Spel/b", "D:\\spel\\x", "u/Spel/x");
+        row("no drive", "u/Spel/glos.txt", "Spel\\glos.txt", "u/Spel/glos.txt");
         row("up and out", "", "D:\\Spel\\..\\..\\..\\etc\\passwd", "u/etc/passwd");
     }
     void windowsPathsBecomePlaces()
