@@ -38,6 +38,7 @@ private slots:
         QTest::newRow("fraction") << "2.9" << 2.9;
         QTest::newRow("exponent") << "1e2x" << 100.0;
         QTest::newRow("dangling exponent") << "3e" << 3.0;
+        QTest::newRow("second exponent") << "2e1e1" << 20.0;
         QTest::newRow("comma is not a point") << "2,5" << 2.0;
     }
     void leadingNumber()

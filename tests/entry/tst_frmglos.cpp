@@ -35,8 +35,10 @@ private slots:
         QVERIFY(txtsv->hasFocus());
 
         typeText(txtsv, u"katt"_s);
-        txteng->setFocus();
-        txtsv->setFocus(); // back in the box, typing replaces what it holds
+        typeText(txteng, u"cat"_s);
+        txteng->setFocus(); // back in a box, typing replaces what it holds
+        QCOMPARE(txteng->selectedText(), u"cat"_s);
+        txtsv->setFocus();
         QCOMPARE(txtsv->selectedText(), u"katt"_s);
     }
 

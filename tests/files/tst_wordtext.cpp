@@ -8,6 +8,10 @@
 using namespace Qt::StringLiterals;
 using Pairs = QList<WordPair>;
 
+namespace {
+const QString Filter = u"Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv"_s;
+} // namespace
+
 class TestWordText : public QObject {
     Q_OBJECT
 
@@ -146,7 +150,9 @@ private slots:
         dialogs.choosePath(path);
 
         importWordText(dialogs, list, [&placed] { ++placed; });
-        QCOMPARE(dialogs.takeFileRequests(), QList<FileDialogRequest>{importDialogRequest()});
+        QCOMPARE(dialogs.takeFileRequests(),
+                 (QList<FileDialogRequest>{
+                     {u"Importera glosor"_s, Filter + u"|Alla filer (*)|*"_s, false, true}}));
         QCOMPARE(dialogs.takeMessages(), QList<Message>{okBox(message)});
         QCOMPARE(list.count(), after);
         QCOMPARE(placed, after != before ? 1 : 0);
@@ -172,8 +178,8 @@ private slots:
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), "\xC3\xB6ga,eye\n"_ba);
-        QCOMPARE(dialogs.takeFileRequests().value(1).filter,
-                 u"Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv"_s);
+        QCOMPARE(dialogs.takeFileRequests().value(1),
+                 (FileDialogRequest{u"Exportera glosor"_s, Filter, true, false}));
         QCOMPARE(dialogs.takeMessages(), QList<Message>{okBox(u"Fel vid skrivning till fil.\r\nError=2"_s)});
         VERIFY_NO_PENDING_DIALOGS(dialogs);
     }
