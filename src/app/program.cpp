@@ -70,8 +70,9 @@ void Program::wire(FrmGlos &main)
     QObject::connect(&main, &FrmGlos::editRequested, &main, [this] { openEdit(); });
     QObject::connect(&main, &FrmGlos::viewRequested, &main, [this] {
         FrmGlosor &view = frmglosor.get();
-        view.show();
+        view.show(); // asked for again, it comes to the front with the keyboard
         view.raise();
+        view.activateWindow();
     });
     QObject::connect(&main, &FrmGlos::saveRequested, &main, [this] { saveCommand(session, setBusy); });
     QObject::connect(&main, &FrmGlos::openRequested, &main, [this] {

@@ -195,6 +195,9 @@ private slots:
 
         t->run(u"mnuAltGlos"_s);
         main();
+        t->run(u"mnuAltGlos"_s); // asked for again, the view comes to the front
+        QVERIFY(QTest::qWaitForWindowActive(t->program.frmglosor.loaded()));
+        main();
         t->run(u"Ctrl+Q"_s);
         QCOMPARE(t->quitCalls, 1);
         QVERIFY(!t->program.frmglos.loaded() && !t->program.frmglosor.loaded());
