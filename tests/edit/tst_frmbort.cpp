@@ -1,4 +1,5 @@
 #include "edit/frmbort.h"
+#include "edit/placebeside.h"
 #include "entry/frmglos.h"
 #include "practice/frmova.h"
 #include "support/testprogram.h"
@@ -58,6 +59,24 @@ private slots:
         QCOMPARE(shown(), u"1, <b>x</b>=y & z|2, öga=eye| list cmdBort txtnr="_s);
         QVERIFY(control<QPlainTextEdit>("txtglosor")->isReadOnly());
         QVERIFY(!control("Tid")->isVisible());
+    }
+
+    // A 50 by 50 window beside another's frame on a 400 by 300 screen.
+    void placeBesideKeepsOnScreen_data()
+    {
+        QTest::addColumn<QRect>("other");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("right of it") << QRect(0, 10, 100, 100) << QPoint(100, 10);
+        QTest::newRow("left when the right is full") << QRect(300, 10, 100, 100) << QPoint(250, 10);
+        QTest::newRow("neither: at the screen's left") << QRect(0, 0, 380, 100) << QPoint(0, 0);
+        QTest::newRow("up from the bottom edge") << QRect(0, 280, 100, 20) << QPoint(100, 250);
+        QTest::newRow("down from above the screen") << QRect(0, -80, 100, 20) << QPoint(100, 0);
+    }
+    void placeBesideKeepsOnScreen()
+    {
+        QFETCH(QRect, other);
+        QFETCH(QPoint, placed);
+        QCOMPARE(placeBeside(other, QSize(50, 50), QRect(0, 0, 400, 300)), placed);
     }
 
     void steps_data()
