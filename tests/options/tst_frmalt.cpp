@@ -159,6 +159,10 @@ private slots:
         // "Ändra:" with nothing ticked asks for what and where first; a tick sets the caption back.
         QTest::newRow("nothing ticked first")
             << u"Command1 cheova chebak"_s << Color(0x00FF00) << Stored{{PracticeBack, 0x00FF00}} << false;
+        QTest::newRow("where first, then boxes") << u"cheova Command1 chetxtrut"_s << Color(0x00FF00)
+                                                 << Stored{{PracticeBoxBack, 0x00FF00}} << false;
+        QTest::newRow("where first, then text")
+            << u"cheglos Command1 chetxt"_s << Color(0x00FF00) << Stored{{EntryText, 0x00FF00}} << false;
         QTest::newRow("main boxes as stored text")
             << u"chetxtrut cheglos"_s << Color(0x80000008) << Stored{} << true;
         QTest::newRow("practice text as stored boxes")
