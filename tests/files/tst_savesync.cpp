@@ -1,6 +1,7 @@
 // A save is durable: the new file's bytes reach the disk before it takes the
-// old one's name, and the folder's new entry after. This test program stands
-// in for fsync(2) to see what the save syncs, and in which order.
+// old one's name, and the folder's new entry after; a file written in place
+// is synced itself. This test program stands in for fsync(2) to see what
+// the save syncs, and in which order.
 #include "files/filebytes.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ class TestSaveSync : public QObject {
     Q_OBJECT
 
 private slots:
-    void newFileThenFolderAreSynced()
+    void savesReachTheDisk()
     {
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"lista.gls"_s);
