@@ -52,6 +52,7 @@ private slots:
         t->session.state.currentUser = 2;
         t->addPairs(Pairs);
         open();
+        QVERIFY(control<QRadioButton>(u"optanv_2"_s)->isChecked()); // the user logged in
         t->run(u"tbsOptions=2 optanv_%1 cmdanv"_s.arg(user));
         QVERIFY(!shows(u"cmdOK"_s) && !alt()->unload()); // login mode: no way out but a login or "&Ångra"
         auto *passwordBox = control<QLineEdit>(u"txtLösen"_s);
