@@ -49,7 +49,8 @@ private slots:
         FrmGlos *main = t->program.frmglos.loaded();
         QVERIFY(main && main->isVisible() && !t->program.frmSplash.loaded());
         QCOMPARE(child<QLabel>(main, "Tid")->text(), u"Klockan är 07:04:03"_s); // at once
-        QCOMPARE(main->focusWidget(), child<QLineEdit>(main, "txtsv")); // ready for the first word
+        // Ready for the first word.
+        QCOMPARE(main->focusWidget(), child<QLineEdit>(main, "txtsv"));
     }
 
     void missingFileIsNamed()

@@ -28,10 +28,12 @@ class TestFrmBort : public WindowTest {
     // gone: the main window's words and the pair count, if it is on show.
     QString shown()
     {
-        if (!edit() && !(t->program.frmglos.loaded() && t->program.frmglos.loaded()->isVisible()))
-            return u"gone; no main window"_s;
-        if (!edit())
+        if (!edit()) {
+            const FrmGlos *main = t->program.frmglos.loaded();
+            if (!main || !main->isVisible())
+                return u"gone; no main window"_s;
             return u"gone; main: %1 (%2)"_s.arg(t->listed().join(u'|')).arg(t->session.wordCount());
+        }
         const bool list = control("Frame1")->isVisible(), change = control("txtsv")->isVisible();
         QString text = control<QPlainTextEdit>("txtglosor")->toPlainText().replace(u'\n', u'|');
         text += list == change ? u" mixed"_s : list ? u" list"_s : u" change"_s;

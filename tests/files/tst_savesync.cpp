@@ -47,7 +47,9 @@ private slots:
             QCOMPARE(synced, (QStringList{folder + u"/.lista.gls.ordkvarnen-tmp"_s, folder}));
         }
         // A file with a second name is written where it is, and synced there.
-        QCOMPARE(::link(qPrintable(path), qPrintable(dir.filePath(u"tvilling.gls"_s))), 0);
+        QCOMPARE(::link(QFile::encodeName(path).constData(),
+                        QFile::encodeName(dir.filePath(u"tvilling.gls"_s)).constData()),
+                 0);
         synced.clear();
         QCOMPARE(replaceFile(path, "\x01"), 0);
         QCOMPARE(synced, QStringList{folder + u"/lista.gls"_s});

@@ -60,7 +60,10 @@ private:
 // the characters up in a key table that does not have them.
 void typeText(QWidget *widget, const QString &text);
 // Presses Enter (the Return key) in a widget.
-inline void pressEnter(QWidget *widget) { QTest::keyClick(widget, Qt::Key_Return); }
+inline void pressEnter(QWidget *widget)
+{
+    QTest::keyClick(widget, Qt::Key_Return);
+}
 
 // A stand-in for a control that is missing, so that the test fails at its
 // next check instead of crashing. Never deleted: it stays reachable.
