@@ -35,23 +35,21 @@ std::optional<WriteProblem> encodeWords(const QList<WordPair> &pairs, QList<QByt
     using Kind = WriteProblem::Kind;
     const int pairCount = int(pairs.size());
     if (pairCount > MaxPairs)
-        return WriteProblem{Kind::TooManyPairs, MaxPairs, 0, {}};
+        return WriteProblem{Kind::TooManyPairs, MaxPairs, {}};
 
     const int longest = maxWordBytes(pairCount);
-    int k = 0;
     for (const WordPair &pair : pairs) {
         for (const QString &given : {pair.swedish, pair.english}) {
-            ++k;
             // A letter pasted as base and combining mark is one byte too.
             const QString word = given.normalized(QString::NormalizationForm_C);
             bool representable = false;
             QByteArray bytes = encodeWindows1252(word, &representable);
             if (word.isEmpty())
-                return WriteProblem{Kind::EmptyWord, 0, k, word};
+                return WriteProblem{Kind::EmptyWord, 0, word};
             if (!representable)
-                return WriteProblem{Kind::NotWindows1252, 0, k, word};
+                return WriteProblem{Kind::NotWindows1252, 0, word};
             if (bytes.size() > longest)
-                return WriteProblem{Kind::WordTooLong, longest, k, word};
+                return WriteProblem{Kind::WordTooLong, longest, word};
             encoded.append(std::move(bytes));
         }
     }

@@ -54,7 +54,6 @@ struct WriteProblem {
     enum class Kind { TooManyPairs, EmptyWord, WordTooLong, NotWindows1252 };
     Kind kind = Kind::EmptyWord;
     int limit = 0; // the most pairs, or the longest word in bytes
-    int k = 0;     // the word's number in the file, counting from 1
     QString word;  // the word that breaks the rule (empty for too many pairs)
 
     friend bool operator==(const WriteProblem &, const WriteProblem &) = default;

@@ -38,6 +38,7 @@ private slots:
         QTest::newRow("text after a quote kept") << "\"bil\"en,car\n"_ba << "bilen=car" << 0;
         QTest::newRow("unclosed quote to the end") << "a,\"b\nc,d\n"_ba << "a=b\nc,d\n" << 0;
         QTest::newRow("blank and comment lines quiet") << "#sep:tab\n\n  \t \n#x;y\nbil\tcar\n\n"_ba << "bil=car" << 0;
+        QTest::newRow("CRLF quiet and one-word lines") << "#x\r\n\r\nrubrik\r\nbil;car\r\n"_ba << "bil=car" << 1;
         QTest::newRow("# inside a line is text") << "a\t#b\n"_ba << "a=#b" << 0;
         QTest::newRow("lines without two words counted") << "a\tb\nc\n\td\ne\t\n\"\"\t\"x\"\nf\tg\n"_ba << "a=b|f=g" << 4;
         QTest::newRow("UTF-8 with mark") << "\xEF\xBB\xBF\xC3\xB6ga;eye\n"_ba << u"öga=eye"_s << 0;
