@@ -2,6 +2,7 @@
 #include "files/wordtextfile.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -130,6 +131,7 @@ private slots:
             << "0 glosor lades till. 0 rader hoppades över." << 0;
         QTest::newRow("larger: refused") << 1 << tooLarge
             << "Filen är för stor för att vara en gloslista.\r\nEn textfil med glosor får vara högst 16 MiB." << 1;
+        QTest::newRow("a folder: cannot be read") << 1 << QByteArray() << "Error = 21" << 1; // no bytes: a folder
         // clang-format on
     }
 
@@ -142,7 +144,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(u"lista.txt"_s);
-        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(bytes.isNull() ? QDir().mkdir(path) : writeBytes(path, bytes));
         WordList list;
         for (int i = 1; i <= before; ++i)
             list.append(u"gammal"_s, u"old"_s);

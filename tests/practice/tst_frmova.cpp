@@ -85,8 +85,10 @@ private slots:
         answer(u"eye"_s);
         pressEnter(answerBox());
         answer(u"fel"_s);
+        t->clock.time = QTime(14, 0, 0);
         t->run(u"mnuAltSe tbsOptions=1 opGlos_1 cmdOK"_s); // the last word, now the other way round
         QCOMPARE(shown(), u"car|cmdKlar @txteng"_s);
+        QCOMPARE(control<QLabel>("Tid")->text(), u"Klockan är 14:00:00"_s); // at once, not a second later
         QStringList behind; // what is on show while each box is open: no "Nästa"
         t->dialogs.whileShown = [&](const Message &) {
             behind << (ova() ? shown() : u"gone"_s) + (t->program.frmglos.loaded() ? u" main"_s : u""_s);
