@@ -57,6 +57,10 @@ private slots:
         QVERIFY(!shows(u"cmdOK"_s) && !alt()->unload()); // login mode: no way out but a login or "&Ångra"
         auto *passwordBox = control<QLineEdit>(u"txtLösen"_s);
         QVERIFY(passwordBox->hasFocus());
+        auto *nameBox = control<QLineEdit>(u"txtNamn"_s);
+        nameBox->setFocus(); // clicked into, the name shown is selected: typing replaces it
+        QVERIFY(!nameBox->text().isEmpty() && nameBox->selectedText() == nameBox->text());
+        passwordBox->setFocus();
         QCOMPARE(passwordBox->displayText(), u"Lösenord"_s); // in clear until typed over
         typeText(passwordBox, password.left(1));
         QCOMPARE(passwordBox->displayText(), u"*"_s);
