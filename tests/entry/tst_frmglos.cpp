@@ -184,6 +184,9 @@ private slots:
         t->addPairs({{u"öga"_s, u"eye"_s}}); // the open view follows the list
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->item(1, 0)->text() + grid->item(1, 1)->text(), u"ögaeye"_s);
+        grid->setCurrentCell(1, 0);
+        QTest::keyClick(grid, Qt::Key_X); // only shows the words: typing opens no editor
+        QVERIFY(grid->findChildren<QLineEdit *>().isEmpty());
         t->dialogs.answerYesNo(Answer::Yes);
         t->run(u"mnuAltrensa"_s);
         t->dialogs.takeMessages();
