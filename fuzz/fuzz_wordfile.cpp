@@ -21,31 +21,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const std::optional<QString> &word : content.words)
         require(!word || !word->isEmpty(), "a word that is there has text");
 
-    QList<WordPair> pairs;
-    bool complete = true;
-    walkWords(
-        content,
-        [&complete](int) {
-            complete = false;
-            return true;
-        },
-        [&](int k, const QString &word) {
-            const qsizetype textStart = qsizetype(k) * n + WordFile::LengthSize;
-            require(word.size() <= n - WordFile::LengthSize, "a word stays inside its record");
-            // A missing word is placed as empty text; a present one has bytes in the file.
-            require(word.isEmpty() || word.size() <= qsizetype(size) - textStart,
-                    "a word stays inside the file");
-            if (k % 2 == 1)
-                pairs.append({word, {}});
-            else
-                pairs.last().english = word;
-        });
+    QList<int> missing;
+    const QList<WordPair> pairs = pairsOfWords(content, missing);
+    require(pairs.size() == content.pairCount(), "one pair for every odd word");
+    const bool complete = missing.isEmpty();
+    for (int k = 1; k <= content.words.size(); ++k) {
+        const WordPair &pair = pairs[(k - 1) / 2];
+        const QString &word = k % 2 == 1 ? pair.swedish : pair.english;
+        const qsizetype textStart = qsizetype(k) * n + WordFile::LengthSize;
+        require(word.size() <= n - WordFile::LengthSize, "a word stays inside its record");
+        // A missing word is empty text; a present one has bytes in the file.
+        require(word.isEmpty() || word.size() <= qsizetype(size) - textStart, "a word stays inside the file");
+        require(word.isEmpty() == missing.contains(k), "exactly the missing words are empty");
+    }
 
     // A file with every word present and an odd header holds a list the
     // writer can write; reading that back gives the same words.
     if (complete && n % 2 == 1) {
         const WordFileBytes again = writeWordFile(pairs);
-        require(!again.problem, "a complete file can be written again");
+        require(again.outcome.ok(), "a complete file can be written again");
         require(readWordFile(again.bytes).words == content.words, "written again, it reads the same");
     }
     return 0;

@@ -1,5 +1,5 @@
-// Reading and writing word files through the program's own open and save
-// routines, against the least work that does the same. Opening: read(2) of the
+// Reading and writing word files through the program's own reader and writer
+// of pairs (what "&Öppna" and "&Spara" run once a file is chosen), against the least work that does the same. Opening: read(2) of the
 // file and one QString::fromLatin1 per word into a list sized once. Saving: a
 // temporary file beside the old one, write(2), fsync(2), rename(2) over the
 // old one and fsync(2) of the folder, the least that a crash cannot damage.
@@ -13,9 +13,7 @@
 #include "app/wordlist.h"
 #include "files/filebytes.h"
 #include "files/wordfile.h"
-#include "files/wordfileroutines.h"
-#include "platform/dialogs.h"
-#include "platform/fixedpaths.h"
+#include "files/pairfiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,23 +31,6 @@
 
 namespace {
 
-// Hands out the file's path to the open and save dialogs; any message box
-// means the routine did not do what is measured.
-class PathDialogs final : public Dialogs {
-public:
-    QString path;
-    int messages = 0;
-
-    Answer message(const Message &) override
-    {
-        ++messages;
-        return Answer::No;
-    }
-    std::optional<QString> openFile(const FileDialogRequest &) override { return path; }
-    std::optional<QString> saveFile(const FileDialogRequest &) override { return path; }
-    std::optional<ColorValue> chooseColor(const ColorRequest &) override { return std::nullopt; }
-};
-
 // A list of pairs whose words are all as long as the format allows.
 WordList longestWords(int pairs)
 {
@@ -65,26 +46,25 @@ WordList longestWords(int pairs)
 // One word file in a folder of its own, written by the program.
 struct Fixture {
     QTemporaryDir folder;
-    PathDialogs dialogs;
-    FixedPaths paths{folder.path(), {}};
-    WordFileServices services{dialogs, paths};
+    QString path = folder.filePath(QStringLiteral("glosor.gls"));
     WordList list;
-    QByteArray name;
+    QByteArray name = path.toLocal8Bit();
     qint64 size = 0;
+    bool failed = false;
 
     explicit Fixture(int pairs)
         : list(longestWords(pairs))
     {
-        dialogs.path = folder.filePath(QStringLiteral("glosor.gls"));
-        name = dialogs.path.toLocal8Bit();
-        saveWordList(services, 1, list, list.count());
-        size = QFileInfo(dialogs.path).size();
+        save();
+        size = QFileInfo(path).size();
     }
+
+    void save() { failed = !writePairs(path, list.pairs(), PairFormat::WordFile).ok() || failed; }
 
     void check(benchmark::State &bench) const
     {
-        if (dialogs.messages > 0 || size != qint64(2 * list.count() + 1) * (2 * list.count() + 1))
-            bench.SkipWithError("the routine showed a message or wrote the wrong file");
+        if (failed || size != qint64(2 * list.count() + 1) * (2 * list.count() + 1))
+            bench.SkipWithError("the writer failed or wrote the wrong file");
         bench.SetBytesProcessed(bench.iterations() * size);
     }
 };
@@ -107,10 +87,7 @@ void countFaults(benchmark::State &bench, long start)
 // The bytes the program writes for the fixture's list.
 QByteArray fileBytes(const Fixture &file)
 {
-    QList<WordPair> pairs;
-    for (int row = 1; row <= file.list.count(); ++row)
-        pairs.append(file.list.pair(row));
-    return writeWordFile(pairs).bytes;
+    return writeWordFile(file.list.pairs()).bytes;
 }
 
 void openRoutine(benchmark::State &bench)
@@ -118,9 +95,11 @@ void openRoutine(benchmark::State &bench)
     Fixture file(int(bench.range(0)));
     const long faults = minorFaults();
     for (auto _ : bench) {
-        std::optional<WordList> list = openWordList(file.services, 1);
+        const Intake intake = readPairs(file.path, PairFormat::WordFile);
+        WordList list;
+        list.append(intake.pairs);
         benchmark::DoNotOptimize(list);
-        if (!list || list->count() != file.list.count())
+        if (!intake.outcome.ok() || list.count() != file.list.count())
             bench.SkipWithError("the file did not open whole");
     }
     countFaults(bench, faults);
@@ -187,7 +166,7 @@ void programRead(benchmark::State &bench)
     Fixture file(int(bench.range(0)));
     const long faults = minorFaults();
     for (auto _ : bench) {
-        FileRead read = readFileStart(file.dialogs.path, WordFile::MaxBytes);
+        FileRead read = readFileStart(file.path, WordFile::MaxBytes);
         benchmark::DoNotOptimize(read);
         if (read.bytes.size() != file.size)
             bench.SkipWithError("short read");
@@ -200,7 +179,7 @@ void saveRoutine(benchmark::State &bench)
 {
     Fixture file(int(bench.range(0)));
     for (auto _ : bench)
-        saveWordList(file.services, 1, file.list, file.list.count());
+        file.save();
     file.check(bench);
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/frmsplash.h"
 #include "edit/frmbort.h"
-#include "entry/appendfromfile.h"
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
 #include "files/filecommands.h"

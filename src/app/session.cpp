@@ -11,9 +11,9 @@ void Session::setList(const WordList &list)
     emit listChanged();
 }
 
-bool Session::appendPair(const WordPair &pair)
+bool Session::appendPairs(const QList<WordPair> &pairs)
 {
-    if (!m_list.append(pair))
+    if (!m_list.append(pairs))
         return false;
     emit listChanged();
     return true;

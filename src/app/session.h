@@ -38,8 +38,10 @@ public:
     const WordList &list() const { return m_list; }
     int wordCount() const { return m_list.count(); }
     void setList(const WordList &list);
-    // False, with the list unchanged, when it is full.
-    bool appendPair(const WordPair &pair);
+    // False, with the list unchanged, when the pairs do not fit. One
+    // listChanged() however many pairs come.
+    bool appendPairs(const QList<WordPair> &pairs);
+    bool appendPair(const WordPair &pair) { return appendPairs({pair}); }
 
     Dialogs &dialogs() const { return m_services.dialogs; }
     const Clock &clock() const { return m_services.clock; }

@@ -1,14 +1,15 @@
 #include "app/wordlist.h"
 
-WordPair WordList::pair(int number) const
+const WordPair &WordList::pair(int number) const
 {
-    return holds(number) ? m_pairs[number - 1] : WordPair{};
+    Q_ASSERT(number >= 1 && number <= count());
+    return m_pairs[number - 1];
 }
 
 void WordList::setPair(int number, const WordPair &pair)
 {
-    if (holds(number))
-        m_pairs[number - 1] = pair;
+    Q_ASSERT(number >= 1 && number <= count());
+    m_pairs[number - 1] = pair;
 }
 
 bool WordList::append(const WordPair &pair)
@@ -19,15 +20,24 @@ bool WordList::append(const WordPair &pair)
     return true;
 }
 
+bool WordList::append(const QList<WordPair> &pairs)
+{
+    if (!hasRoomFor(pairs.size()))
+        return false;
+    m_pairs.append(pairs);
+    return true;
+}
+
 void WordList::removePair(int number)
 {
-    if (holds(number))
-        m_pairs.removeAt(number - 1);
+    Q_ASSERT(number >= 1 && number <= count());
+    m_pairs.removeAt(number - 1);
 }
 
 QStringList WordList::swedishWords() const
 {
     QStringList words;
+    words.reserve(m_pairs.size());
     for (const WordPair &pair : m_pairs)
         words.append(pair.swedish);
     return words;

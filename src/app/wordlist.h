@@ -16,7 +16,7 @@ struct WordPair {
 };
 
 // The word list: its pairs in order, numbered from 1 as the user sees them.
-// A number outside the list reads as an empty pair and ignores writes.
+// Callers check a number against count() before they use it.
 class WordList {
 public:
     static constexpr int MaxPairs = 255; // the practice position is 8 bits wide
@@ -25,12 +25,16 @@ public:
     bool isFull() const { return count() >= MaxPairs; }
     const QList<WordPair> &pairs() const { return m_pairs; }
 
-    WordPair pair(int number) const;
+    const WordPair &pair(int number) const;
     void setPair(int number, const WordPair &pair);
 
-    // False (and nothing changed) when the list already holds MaxPairs pairs.
+    // Whether that many more pairs fit the list: the one rule of every
+    // command that adds pairs.
+    bool hasRoomFor(qsizetype pairs) const { return pairs <= MaxPairs - count(); }
+    // False (and nothing changed) when the pairs do not fit.
     bool append(const WordPair &pair);
     bool append(const QString &swedish, const QString &english) { return append({swedish, english}); }
+    bool append(const QList<WordPair> &pairs);
     // The pairs below move up one number.
     void removePair(int number);
     void clear() { m_pairs.clear(); }
@@ -43,7 +47,5 @@ public:
     friend bool operator==(const WordList &, const WordList &) = default;
 
 private:
-    bool holds(int number) const { return number >= 1 && number <= count(); }
-
     QList<WordPair> m_pairs;
 };

@@ -1,7 +1,7 @@
 #include "entry/frmglos.h"
 
 #include "app/session.h"
-#include "options/access.h"
+#include "options/users.h"
 #include "platform/palettecolor.h"
 
 #include <QListWidget>
@@ -97,7 +97,7 @@ void FrmGlos::Form_Load()
         paintBackground(box, state.entryColors.boxBack);
         paintText(box, state.entryColors.text);
     }
-    setWindowTitle(Caption + captionUserSuffix(state.currentUser));
+    setWindowTitle(Caption + user(state.currentUser).mainCaption);
     showList();
 }
 

@@ -1,18 +1,111 @@
 #include "files/filecommands.h"
 
 #include "app/session.h"
-#include "files/wordtextfile.h"
-#include "options/access.h"
+#include "files/filebytes.h"
+#include "files/pairfiles.h"
+#include "files/wordfiletexts.h"
+#include "files/wordtext.h"
+#include "options/users.h"
 
 namespace {
+
+// Which command tells an outcome: a few tell the same failure their own way.
+enum class Command { Save, Open, FixedOpen, Append, Export, Import };
+
+Message okBox(const QString &text)
+{
+    return {text, {}, Message::Buttons::Ok, Message::Icon::None};
+}
+
+// The boxes that tell an outcome, in the order they are shown.
+QList<Message> messagesFor(Command command, const FileOutcome &outcome)
+{
+    using Kind = FileOutcome::Kind;
+    const int error = outcome.error;
+    switch (outcome.kind) {
+    case Kind::Done:
+        return {};
+    case Kind::PathBroken:
+        switch (command) {
+        case Command::Save:
+            return {okBox(saveErrorText(error))};
+        case Command::Export:
+            return {okBox(writeFailedText(error))};
+        case Command::FixedOpen:
+            return {okBox(fixedOpenErrorText(error))};
+        case Command::Open: // the broken path is named, then the read tells what fails
+            return {okBox(pendingOpenErrorText(error)), okBox(readErrorText(error))};
+        case Command::Append:
+        case Command::Import:
+            return {okBox(readErrorText(error))};
+        }
+        break;
+    case Kind::ReadFailed:
+        return {okBox(readErrorText(error))};
+    case Kind::BadHeader:
+        return {badHeaderMessage()};
+    case Kind::TooLarge:
+        return {okBox(importTooLargeText())};
+    case Kind::TooManyPairs:
+    case Kind::EmptyWord:
+    case Kind::WordTooLong:
+    case Kind::NotWindows1252:
+        return {okBox(writeProblemText(outcome))};
+    case Kind::WriteFailed:
+        return {okBox(writeFailedText(error))};
+    }
+    return {};
+}
+
+// Shows what an outcome tells; true when it was done.
+bool tell(Session &session, Command command, const FileOutcome &outcome)
+{
+    for (const Message &message : messagesFor(command, outcome))
+        session.dialogs().message(message);
+    return outcome.ok();
+}
+
+const User &loggedIn(const Session &session)
+{
+    return user(session.state.currentUser);
+}
+
 // False, after the refusal, when the logged-in user may not save or open.
 bool mayUseFiles(const Session &session, const QString &refusalTitle = {})
 {
-    const FileAccess access = fileAccess(session.state.currentUser);
-    if (access != FileAccess::Allowed)
-        session.dialogs().inform(refusalText(access), refusalTitle);
+    const FileAccess access = loggedIn(session).access;
+    if (access == FileAccess::StandardUser)
+        session.dialogs().inform(
+            QStringLiteral("Standard användaren har inte tillgång till den här funktionen"), refusalTitle);
+    else if (access == FileAccess::OtherUser)
+        session.dialogs().inform(QStringLiteral("Byt användare för att få tillgång till funktionen"),
+                                 refusalTitle);
     return access == FileAccess::Allowed;
 }
+
+// A path chosen in the open dialog, once its extension is accepted.
+std::optional<QString> chooseWordFile(Dialogs &dialogs)
+{
+    const std::optional<QString> path = dialogs.openFile(openDialogRequest());
+    if (!path)
+        return std::nullopt;
+    if (!path->endsWith(QStringLiteral(".gls")) && !dialogs.askYesNo(extensionQuestion()))
+        return std::nullopt;
+    return path;
+}
+
+// A word-file intake whose pairs fit the list, or nothing after saying why not.
+std::optional<Intake> intakeFitting(Session &session, Command command, Intake intake)
+{
+    if (!tell(session, command, intake.outcome))
+        return std::nullopt;
+    if (!session.list().hasRoomFor(intake.pairs.size())) {
+        session.dialogs().inform(appendTooLongText(session.wordCount(), int(intake.pairs.size())));
+        return std::nullopt;
+    }
+    return intake;
+}
+
 } // namespace
 
 void saveCommand(Session &session, const std::function<void(bool)> &setBusy)
@@ -24,32 +117,100 @@ void saveCommand(Session &session, const std::function<void(bool)> &setBusy)
     }
     if (!mayUseFiles(session))
         return;
-    saveWordList({dialogs, session.paths(), setBusy}, session.state.currentUser, session.list(),
-                 session.wordCount());
+    const User &who = loggedIn(session);
+    std::optional<QString> path;
+    if (who.save == FileTarget::Dialog)
+        path = dialogs.saveFile(saveDialogRequest());
+    else if (who.save == FileTarget::FixedFile)
+        path = session.paths().forWriting(fixedSavePath(who.fixedFile));
+    if (!path)
+        return;
+    setBusy(true);
+    const FileOutcome outcome = writePairs(*path, session.list().pairs(), PairFormat::WordFile);
+    setBusy(false);
+    tell(session, Command::Save, outcome);
 }
 
 bool openCommand(Session &session)
 {
-    if (!mayUseFiles(session, AccessDeniedTitle))
+    if (!mayUseFiles(session, QStringLiteral("Åtkomst nekas")))
         return false;
+    Dialogs &dialogs = session.dialogs();
+    const User &who = loggedIn(session);
+    std::optional<QString> path;
+    Command command = Command::Open;
+    if (who.open == FileTarget::FixedFile) {
+        command = Command::FixedOpen;
+        path = session.paths().forReading(fixedOpenPath(who.fixedFile));
+        if (const int failure = pathFailure(*path)) {
+            dialogs.inform(fixedOpenErrorText(failure));
+            return false;
+        }
+        if (!path->endsWith(QStringLiteral(".gls")) && !dialogs.askYesNo(extensionQuestion()))
+            return false;
+    } else if (who.open == FileTarget::Dialog) {
+        path = chooseWordFile(dialogs);
+    }
+    if (!path)
+        return false;
+
+    const Intake intake = readPairs(*path, PairFormat::WordFile);
+    if (!tell(session, command, intake.outcome))
+        return false;
+    for (int k : intake.missing) {
+        if (dialogs.message(missingWordQuestion(k)) != Answer::Yes)
+            return false;
+    }
     // The list is replaced only once the whole file has been read.
-    const std::optional<WordList> list =
-        openWordList({session.dialogs(), session.paths()}, session.state.currentUser);
-    if (list)
-        session.setList(*list);
-    return list.has_value();
+    WordList list;
+    list.append(intake.pairs);
+    session.setList(list);
+    return true;
+}
+
+void appendCommand(Session &session)
+{
+    if (!loggedIn(session).mayAppend)
+        return;
+    const std::optional<QString> path = chooseWordFile(session.dialogs());
+    if (!path)
+        return;
+    // The header promises its pairs; with every missing word kept, all of them come.
+    std::optional<Intake> intake = intakeFitting(session, Command::Append, readPairs(*path, PairFormat::WordFile));
+    if (!intake)
+        return;
+    for (int k : intake->missing) {
+        if (session.dialogs().message(appendMissingWordQuestion()) != Answer::Yes) {
+            intake->keepWordsBefore(k); // what came before the missing word stays
+            break;
+        }
+    }
+    session.appendPairs(intake->pairs);
 }
 
 void exportCommand(Session &session)
 {
-    if (mayUseFiles(session))
-        exportWordText(session.dialogs(), session.list());
+    if (!mayUseFiles(session))
+        return;
+    const std::optional<QString> path = session.dialogs().saveFile(exportDialogRequest());
+    if (!path)
+        return;
+    const PairFormat format =
+        WordText::formatFor(*path) == WordText::Format::Csv ? PairFormat::Csv : PairFormat::Tabs;
+    tell(session, Command::Export, writePairs(*path, session.list().pairs(), format));
 }
 
 void importCommand(Session &session)
 {
     if (!mayUseFiles(session))
         return;
-    WordList list = session.list();
-    importWordText(session.dialogs(), list, [&] { session.setList(list); });
+    const std::optional<QString> path = session.dialogs().openFile(importDialogRequest());
+    if (!path)
+        return;
+    const std::optional<Intake> intake = intakeFitting(session, Command::Import, readPairs(*path, PairFormat::Text));
+    if (!intake)
+        return;
+    if (!intake->pairs.isEmpty())
+        session.appendPairs(intake->pairs);
+    session.dialogs().inform(importResultText(int(intake->pairs.size()), intake->skipped));
 }

@@ -1,15 +1,20 @@
 #pragma once
 
-#include "files/wordfileroutines.h"
+#include <functional>
 
 class Session;
 
-// The main window's "&Spara" and "&Öppna" on the session's list: the access
-// of the logged-in user is checked first, then the save or open routine runs.
-// setBusy shows the hourglass while a file is written.
+// The main window's file commands on the session's list. Each checks what the
+// logged-in user may do, asks for a file where the user has no fixed one,
+// hands the path to a reader or a writer and turns what came back into the
+// program's messages. Nothing else in the program shows their boxes.
+
+// "&Spara". setBusy shows the hourglass while the file is written.
 void saveCommand(Session &session, const std::function<void(bool)> &setBusy);
-// True when an opened file replaced the list.
+// "&Öppna": true when an opened file replaced the list.
 bool openCommand(Session &session);
+// "Lägg till från gloslista": the pairs of a word file go to the end of the list.
+void appendCommand(Session &session);
 // "&Exportera som text..." and "&Importera text...", for the users who may save.
 void exportCommand(Session &session);
 void importCommand(Session &session);

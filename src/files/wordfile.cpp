@@ -30,12 +30,12 @@ std::optional<QString> readRecord(const QByteArray &bytes, qsizetype start, int 
 
 // The words of pairs in file order, each in Windows-1252, or the first
 // rule they break.
-std::optional<WriteProblem> encodeWords(const QList<WordPair> &pairs, QList<QByteArray> &encoded)
+FileOutcome encodeWords(const QList<WordPair> &pairs, QList<QByteArray> &encoded)
 {
-    using Kind = WriteProblem::Kind;
+    using Kind = FileOutcome::Kind;
     const int pairCount = int(pairs.size());
     if (pairCount > MaxPairs)
-        return WriteProblem{Kind::TooManyPairs, MaxPairs, {}};
+        return FileOutcome::of(Kind::TooManyPairs, 0, MaxPairs);
 
     const int longest = maxWordBytes(pairCount);
     for (const WordPair &pair : pairs) {
@@ -45,15 +45,15 @@ std::optional<WriteProblem> encodeWords(const QList<WordPair> &pairs, QList<QByt
             bool representable = false;
             QByteArray bytes = encodeWindows1252(word, &representable);
             if (word.isEmpty())
-                return WriteProblem{Kind::EmptyWord, 0, word};
+                return FileOutcome::of(Kind::EmptyWord, 0, 0, word);
             if (!representable)
-                return WriteProblem{Kind::NotWindows1252, 0, word};
+                return FileOutcome::of(Kind::NotWindows1252, 0, 0, word);
             if (bytes.size() > longest)
-                return WriteProblem{Kind::WordTooLong, longest, word};
+                return FileOutcome::of(Kind::WordTooLong, 0, longest, word);
             encoded.append(std::move(bytes));
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -74,23 +74,26 @@ WordFileContent readWordFile(const QByteArray &bytes)
     return content;
 }
 
-bool walkWords(const WordFileContent &content, const std::function<bool(int k)> &keepMissing,
-               const std::function<void(int k, const QString &word)> &place)
+QList<WordPair> pairsOfWords(const WordFileContent &content, QList<int> &missing)
 {
-    int k = 0;
-    for (const std::optional<QString> &word : content.words) {
-        ++k;
-        if (!word && !keepMissing(k))
-            return false;
-        place(k, word.value_or(QString()));
+    QList<WordPair> pairs;
+    pairs.reserve(content.pairCount());
+    for (int k = 1; k <= content.words.size(); ++k) {
+        const std::optional<QString> &word = content.words[k - 1];
+        if (!word)
+            missing.append(k);
+        if (k % 2 == 1)
+            pairs.append({word.value_or(QString()), {}});
+        else
+            pairs.last().english = word.value_or(QString());
     }
-    return true;
+    return pairs;
 }
 
 WordFileBytes writeWordFile(const QList<WordPair> &pairs)
 {
     QList<QByteArray> encoded;
-    if (auto problem = encodeWords(pairs, encoded))
+    if (FileOutcome problem = encodeWords(pairs, encoded); !problem.ok())
         return {{}, problem};
 
     // Every record is filled up to its full length with zero bytes.
@@ -103,5 +106,5 @@ WordFileBytes writeWordFile(const QList<WordPair> &pairs)
         qToLittleEndian<quint16>(quint16(word.size()), record);
         std::memcpy(record + LengthSize, word.constData(), size_t(word.size()));
     }
-    return {bytes, std::nullopt};
+    return {bytes, {}};
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/wordlist.h"
+#include "files/fileoutcome.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 // The word file (.gls): a file of fixed-length records. Byte 0, the header
@@ -43,28 +43,17 @@ struct WordFileContent {
 // reads as missing words, and bytes beyond the last record are ignored.
 WordFileContent readWordFile(const QByteArray &bytes);
 
-// Goes through the words in file order and hands each to place(k, word).
-// Before a missing word it asks keepMissing(k): false stops the walk (the
-// result is then false); true places the word as empty text.
-bool walkWords(const WordFileContent &content, const std::function<bool(int k)> &keepMissing,
-               const std::function<void(int k, const QString &word)> &place);
-
-// Why a list cannot be written as a word file.
-struct WriteProblem {
-    enum class Kind { TooManyPairs, EmptyWord, WordTooLong, NotWindows1252 };
-    Kind kind = Kind::EmptyWord;
-    int limit = 0; // the most pairs, or the longest word in bytes
-    QString word;  // the word that breaks the rule (empty for too many pairs)
-
-    friend bool operator==(const WriteProblem &, const WriteProblem &) = default;
-};
+// The pairs the words make, in file order: odd word k begins pair (k + 1) / 2,
+// even word k is its English word. A missing word is empty text, and its
+// number k is added to missing.
+QList<WordPair> pairsOfWords(const WordFileContent &content, QList<int> &missing);
 
 struct WordFileBytes {
-    QByteArray bytes; // the whole file; empty when the pairs cannot be written
-    std::optional<WriteProblem> problem;
+    QByteArray bytes;    // the whole file; empty when the pairs cannot be written
+    FileOutcome outcome; // TooManyPairs, EmptyWord, WordTooLong or NotWindows1252 when they cannot
 };
 
-// The bytes of the word file for pairs, or the problem that stops it: a file
+// The bytes of the word file for pairs, or the rule that stops it: a file
 // is produced only when every pair fits, never a part of one. Words are
 // stored composed (NFC), so a letter typed as base and mark takes one byte.
 WordFileBytes writeWordFile(const QList<WordPair> &pairs);

@@ -7,10 +7,7 @@ namespace {
 const QString OpenFolder = QStringLiteral(R"(D:\SPEL\Res\Vrak\mrk_program\mrk\Kvartos\Glosor\)");
 const QString SaveFolder = QStringLiteral(R"(D:\Spel\Res\Vrak\mrk_program\mrk\Kvartos\Glosor\)");
 
-QString fixedName(quint8 user)
-{
-    return user == 2 ? QStringLiteral("Lumba") : QStringLiteral("Trevian");
-}
+const QString TextFilter = QStringLiteral("Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv");
 
 QString quoted(const QString &word)
 {
@@ -46,14 +43,30 @@ FileDialogRequest saveDialogRequest()
             .mustExist = false};
 }
 
-QString fixedOpenPath(quint8 user)
+FileDialogRequest exportDialogRequest()
 {
-    return OpenFolder + fixedName(user) + QStringLiteral(".gls");
+    return {.title = QStringLiteral("Exportera glosor"),
+            .filter = TextFilter,
+            .confirmReplace = true,
+            .mustExist = false};
 }
 
-QString fixedSavePath(quint8 user)
+FileDialogRequest importDialogRequest()
 {
-    return SaveFolder + fixedName(user) + QStringLiteral(".gls");
+    return {.title = QStringLiteral("Importera glosor"),
+            .filter = TextFilter + QStringLiteral("|Alla filer (*)|*"),
+            .confirmReplace = false,
+            .mustExist = true};
+}
+
+QString fixedOpenPath(const QString &name)
+{
+    return OpenFolder + name + QStringLiteral(".gls");
+}
+
+QString fixedSavePath(const QString &name)
+{
+    return SaveFolder + name + QStringLiteral(".gls");
 }
 
 QString saveErrorText(int error)
@@ -123,16 +136,28 @@ QString appendTooLongText(int listPairs, int filePairs)
                          QStringLiteral(" och filen ") + number(filePairs) + u'.');
 }
 
-QString writeProblemText(const WriteProblem &problem)
+QString importResultText(int added, int skipped)
 {
+    return QStringLiteral("%1 glosor lades till. %2 rader hoppades över.").arg(added).arg(skipped);
+}
+
+QString importTooLargeText()
+{
+    return joinLines(QStringLiteral("Filen är för stor för att vara en gloslista."),
+                     QStringLiteral("En textfil med glosor får vara högst 16 MiB."));
+}
+
+QString writeProblemText(const FileOutcome &problem)
+{
+    using Kind = FileOutcome::Kind;
     switch (problem.kind) {
-    case WriteProblem::Kind::EmptyWord:
+    case Kind::EmptyWord:
         return joinLines(QStringLiteral("Fel vid skrivning till fil."),
                          QStringLiteral("Glosan= ") + problem.word);
-    case WriteProblem::Kind::TooManyPairs:
+    case Kind::TooManyPairs:
         return joinLines(QStringLiteral("Listan har för många glosor för att sparas."),
                          QStringLiteral("En glosfil rymmer högst ") + pairsText(problem.limit) + u'.');
-    case WriteProblem::Kind::WordTooLong: {
+    case Kind::WordTooLong: {
         // The limit grows with the list: 2 × pairs − 1 bytes.
         const int pairCount = (problem.limit + 1) / 2;
         return joinLines(QStringLiteral("Ordet ") + quoted(problem.word) +
@@ -141,10 +166,12 @@ QString writeProblemText(const WriteProblem &problem)
                              QStringLiteral(" får ett ord ha högst ") + number(problem.limit) +
                              QStringLiteral(" tecken."));
     }
-    case WriteProblem::Kind::NotWindows1252:
+    case Kind::NotWindows1252:
         return joinLines(QStringLiteral("Ordet ") + quoted(problem.word) +
                              QStringLiteral(" har tecken som inte kan sparas i en glosfil."),
                          QStringLiteral("En glosfil kan bara lagra tecken ur teckentabellen Windows-1252."));
+    default:
+        break;
     }
     return {};
 }

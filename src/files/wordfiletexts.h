@@ -5,15 +5,18 @@
 
 #include <QString>
 
-// The texts, titles and dialog settings of saving, opening and appending
-// word files.
+// The texts, titles and dialog settings of saving, opening, appending,
+// exporting and importing word lists.
 
 FileDialogRequest openDialogRequest();
 FileDialogRequest saveDialogRequest();
+FileDialogRequest exportDialogRequest();
+FileDialogRequest importDialogRequest();
 
-// The fixed word files of users 2 and 3, as the program names them.
-QString fixedOpenPath(quint8 user);
-QString fixedSavePath(quint8 user);
+// The fixed word files of the users who have one, as the program names them,
+// by the base name of the file ("Lumba").
+QString fixedOpenPath(const QString &name);
+QString fixedSavePath(const QString &name);
 
 // The four ways the routines show an error number, each exactly so.
 QString saveErrorText(int error);        // "Error=": the chosen file cannot be written
@@ -30,4 +33,8 @@ QString appendTooLongText(int listPairs, int filePairs);
 
 // Why a list was not saved, as the save routine shows it: the broken rule,
 // its limit and the word that breaks it.
-QString writeProblemText(const WriteProblem &problem);
+QString writeProblemText(const FileOutcome &problem);
+
+// The message that ends an import: how many pairs came and how many lines not.
+QString importResultText(int added, int skipped);
+QString importTooLargeText();

@@ -192,9 +192,4 @@ Parsed parse(const QByteArray &bytes)
     return parsed;
 }
 
-bool fits(int listPairs, int filePairs)
-{
-    return listPairs + filePairs <= WordList::MaxPairs;
-}
-
 } // namespace WordText

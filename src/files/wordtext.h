@@ -37,7 +37,4 @@ struct Parsed {
 // span lines, and blanks around an unquoted field are dropped. The first two
 // fields of a line are the pair; further fields are ignored.
 Parsed parse(const QByteArray &bytes);
-
-// Whether filePairs more pairs still fit a list of listPairs pairs.
-bool fits(int listPairs, int filePairs);
 } // namespace WordText

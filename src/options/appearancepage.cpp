@@ -10,17 +10,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-AppearancePage::AppearancePage(Session &session, Form &window, QLabel *clock, QWidget *parent)
+AppearancePage::AppearancePage(Session &session, const Form &window, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
-    , m_tid(clock)
 {
     setObjectName(QStringLiteral("picOptions_0"));
     buildClockFrame(window);
     buildColorFrame(window);
 }
 
-void AppearancePage::buildClockFrame(Form &window)
+void AppearancePage::buildClockFrame(const Form &window)
 {
     QGroupBox *frame = addFrame(this, "Frame1", QStringLiteral("Älternativ för klockan"));
     m_optklockan = addOptionArray(frame, "optklockan",
@@ -28,10 +27,10 @@ void AppearancePage::buildClockFrame(Form &window)
     m_optklockan[1]->setChecked(true);
     window.placeTwips(frame, 0, 0, 2520, 1080);
     for (int index = 0; index < m_optklockan.size(); ++index)
-        connect(m_optklockan[index], &QRadioButton::clicked, this, [this, index] { previewClock(index); });
+        connect(m_optklockan[index], &QRadioButton::clicked, this, [this, index] { emit clockPreviewed(index == 1); });
 }
 
-void AppearancePage::buildColorFrame(Form &window)
+void AppearancePage::buildColorFrame(const Form &window)
 {
     auto *frame = named(new QGroupBox(QStringLiteral("Färg alternativ:"), this), "fraSample1");
     window.placeTwips(frame, 2640, 0, 3120, 3960);
@@ -67,11 +66,6 @@ bool AppearancePage::showsClock() const
 void AppearancePage::showClockChoice(bool shown)
 {
     m_optklockan[shown ? 1 : 0]->setChecked(true);
-}
-
-void AppearancePage::previewClock(int index)
-{
-    m_tid->setVisible(index == 1); // the setting itself changes only on "OK"
 }
 
 void AppearancePage::resetChangeCaption()

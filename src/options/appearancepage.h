@@ -8,36 +8,38 @@
 class Form;
 class Session;
 class QCheckBox;
-class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// The options window's first page, "Utsende": the clock choice, which shows
-// or hides the window's own clock at once, and the colour frame, whose picks
+// The options window's first page, "Utsende": the clock choice, which the
+// window previews on its own clock at once, and the colour frame, whose picks
 // wait in the program's pending colours until "OK".
 class AppearancePage final : public QWidget {
     Q_OBJECT
 
 public:
-    AppearancePage(Session &session, Form &window, QLabel *clock, QWidget *parent);
+    AppearancePage(Session &session, const Form &window, QWidget *parent);
 
     bool showsClock() const;
     void showClockChoice(bool shown);
 
+signals:
+    // "Visa inte klockan" or "Visa klockan" was clicked; the setting itself
+    // changes only on "OK".
+    void clockPreviewed(bool shown);
+
 private:
-    void previewClock(int index); // "Visa inte klockan", "Visa klockan"
     void pickColor();             // "Ändra:"
     void chooseText();            // "Färg på all text"
     void chooseBoxes();           // "Färg på textrutorna"
     // "Bakgrunds färg", "I Glosinmatiningen" and "I Glosträningen".
     void resetChangeCaption();
 
-    void buildClockFrame(Form &window);
-    void buildColorFrame(Form &window);
+    void buildClockFrame(const Form &window);
+    void buildColorFrame(const Form &window);
     ColorTargets targets() const;
 
     Session &m_session;
-    QLabel *m_tid;
     QList<QRadioButton *> m_optklockan;
     QCheckBox *m_chebak = nullptr;
     QCheckBox *m_chetxtrut = nullptr;

@@ -6,15 +6,10 @@ namespace {
 // The AppState field of each slot: three per window, in WindowColors order.
 template <class State> auto &field(State &state, ColorSlot slot)
 {
+    static constexpr std::array<ColorValue WindowColors::*, 3> Fields{&WindowColors::back, &WindowColors::boxBack,
+                                                                     &WindowColors::text};
     auto &colors = slot < PracticeBack ? state.entryColors : state.practiceColors;
-    switch (slot % 3) {
-    case 0:
-        return colors.back;
-    case 1:
-        return colors.boxBack;
-    default:
-        return colors.text;
-    }
+    return colors.*Fields[std::size_t(slot % 3)];
 }
 } // namespace
 

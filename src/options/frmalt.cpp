@@ -8,16 +8,10 @@
 #include "platform/palettecolor.h"
 
 #include <QKeyEvent>
+#include <QStackedWidget>
 #include <QTabBar>
 
-namespace {
-// Where the page in view sits, in twips; the others wait out of view.
-constexpr int PageLeft = 210;
-constexpr int PageAway = -20000;
-constexpr int PageTop = 540;
-constexpr int PageWidth = 5880;
-constexpr int PageHeight = 4080;
-} // namespace
+#include <array>
 
 FrmAlt::FrmAlt(Session &session)
     : Form(session.clock())
@@ -49,17 +43,28 @@ void FrmAlt::buildControls()
     m_tid = addClock(client, QStringLiteral("Label1"), "Timer1", m_session.state.showClock);
     placeTwips(m_tid, 120, 5160, 2400, 255);
 
-    m_appearance = new AppearancePage(m_session, *this, m_tid, client);
-    m_practice = new PracticePage(*this, client);
-    m_users = new UsersPage(m_session, *this, client);
-    m_picOptions = {m_appearance, m_practice, m_users};
+    // The pages, one in view at a time, in the order of the tab strip.
+    m_pages = new QStackedWidget(client);
+    placeTwips(m_pages, 210, 540, 5880, 4080);
+    m_appearance = new AppearancePage(m_session, *this, m_pages);
+    m_practice = new PracticePage(*this, m_pages);
+    m_users = new UsersPage(m_session, *this, m_pages);
+    for (QWidget *page : std::initializer_list<QWidget *>{m_appearance, m_practice, m_users})
+        m_pages->addWidget(page);
 
     setDefaultButton(m_cmdOK);
     setCancelButton(m_cmdAvbryt);
-    connect(m_tbsOptions, &QTabBar::currentChanged, this, &FrmAlt::showChosenPage);
+    connect(m_tbsOptions, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
     connect(m_cmdOK, &QPushButton::clicked, this, &FrmAlt::storeAndClose);
     connect(m_cmdAvbryt, &QPushButton::clicked, this, &FrmAlt::unload);
-    showChosenPage();
+    connect(m_appearance, &AppearancePage::clockPreviewed, m_tid, &QLabel::setVisible);
+    connect(m_users, &UsersPage::defaultButtonChosen, this, &FrmAlt::setDefaultButton);
+    connect(m_users, &UsersPage::loginStarted, this, [this](QPushButton *confirm, QPushButton *undo) {
+        showWindowControls(false);
+        setCancelButton(undo);
+        setDefaultButton(confirm);
+    });
+    connect(m_users, &UsersPage::loginEnded, this, [this] { showWindowControls(true); });
 }
 
 void FrmAlt::Form_Load()
@@ -68,17 +73,6 @@ void FrmAlt::Form_Load()
     m_appearance->showClockChoice(choices.showClock);
     m_practice->showChoices(choices);
     m_users->showCurrentUser();
-}
-
-void FrmAlt::showChosenPage()
-{
-    const int selected = m_tbsOptions->currentIndex();
-    for (int i = 0; i < int(m_picOptions.size()); ++i) {
-        QWidget *page = m_picOptions[std::size_t(i)];
-        placeTwips(page, i == selected ? PageLeft : PageAway, PageTop, PageWidth, PageHeight);
-        page->setVisible(i == selected);
-        page->setEnabled(i == selected);
-    }
 }
 
 void FrmAlt::showWindowControls(bool shown)

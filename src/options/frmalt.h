@@ -2,11 +2,10 @@
 
 #include "platform/form.h"
 
-#include <array>
-
 class AppearancePage;
 class PracticePage;
 class Session;
+class QStackedWidget;
 class QTabBar;
 class UsersPage;
 
@@ -19,10 +18,6 @@ class FrmAlt final : public Form {
 
 public:
     explicit FrmAlt(Session &session);
-
-    // Login mode hides the tab strip, "OK" and "Avbryt"; leaving it shows them
-    // again, "OK" the default button and "Avbryt" the cancel button.
-    void showWindowControls(bool shown);
 
     void Form_Load() override;
 
@@ -38,7 +33,9 @@ protected:
 
 private:
     void buildControls();
-    void showChosenPage();                        // the tab strip's page in view, the others out of it
+    // Login mode hides the tab strip, "OK" and "Avbryt"; leaving it shows them
+    // again, "OK" the default button and "Avbryt" the cancel button.
+    void showWindowControls(bool shown);
     void storeAndClose();                         // "OK"
     bool switchPageByKey(const QKeyEvent *event); // Ctrl+Tab and Ctrl+Shift+Tab
 
@@ -47,7 +44,7 @@ private:
     AppearancePage *m_appearance = nullptr;
     PracticePage *m_practice = nullptr;
     UsersPage *m_users = nullptr;
-    std::array<QWidget *, 3> m_picOptions{};
+    QStackedWidget *m_pages = nullptr;
     QPushButton *m_cmdOK = nullptr;
     QPushButton *m_cmdAvbryt = nullptr;
     QLabel *m_tid = nullptr;

@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
-PracticePage::PracticePage(Form &window, QWidget *parent)
+PracticePage::PracticePage(const Form &window, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picOptions_1"));

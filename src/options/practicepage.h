@@ -14,7 +14,7 @@ class PracticePage final : public QWidget {
     Q_OBJECT
 
 public:
-    PracticePage(Form &window, QWidget *parent);
+    PracticePage(const Form &window, QWidget *parent);
 
     // Chooses the buttons of stored choices; the clock is not on this page.
     void showChoices(const OptionsChoices &choices);

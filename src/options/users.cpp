@@ -44,10 +44,10 @@ QByteArray saltedDigest(const char *salt, std::initializer_list<QString> texts)
     return hash.result().toHex();
 }
 
-bool credentialsAccept(int user, const QString &name, const QString &password)
+bool credentialsAccept(int number, const QString &name, const QString &password)
 {
     for (const Credential &credential : Credentials) {
-        if (credential.user != user)
+        if (credential.user != number)
             continue;
         const QByteArray digest = credential.anyName ? saltedDigest(credential.salt, {password})
                                                      : saltedDigest(credential.salt, {name, password});
@@ -57,38 +57,48 @@ bool credentialsAccept(int user, const QString &name, const QString &password)
     return false;
 }
 
-} // namespace
+using namespace Qt::StringLiterals;
+using enum FileTarget;
 
-QString userCaption(int user)
+const std::array<User, UserCount> &users()
 {
-    static const std::array<QString, UserCount> captions{QStringLiteral("Standard användare"),
-                                                         QStringLiteral("Kvarto"),
-                                                         QStringLiteral("Lumba"),
-                                                         QStringLiteral("Trevian"),
-                                                         QStringLiteral("Mirvel"),
-                                                         QStringLiteral("Ponkel")};
-    return user >= 0 && user < UserCount ? captions[std::size_t(user)] : QString();
+    static const std::array<User, UserCount> table{{
+        {u"Standard användare"_s, Login::None, u"Standard användare vald"_s, FileAccess::StandardUser,
+         None, None, false, {}, {}},
+        {u"Kvarto"_s, Login::Password, u"ÅTKOMST=TOTAL"_s, FileAccess::Allowed, Dialog, Dialog, true, {},
+         u"   Användare:Kvarto"_s},
+        {u"Lumba"_s, Login::Password, u"Vald användare är:Lumba"_s, FileAccess::Allowed, Dialog, FixedFile,
+         false, u"Lumba"_s, u"   Användare:Lumba"_s},
+        {u"Trevian"_s, Login::Password, {}, FileAccess::Allowed, FixedFile, FixedFile, false, u"Trevian"_s,
+         {}},
+        {u"Mirvel"_s, Login::Refused, u"Du måste få ett lösenord först"_s, FileAccess::OtherUser, None, None,
+         false, {}, {}},
+        {u"Ponkel"_s, Login::Refused, u"Du har inget lösenord ännu"_s, FileAccess::OtherUser, None, None,
+         false, {}, {}},
+    }};
+    return table;
 }
 
-LoginOutcome checkLogin(int user, const QString &name, const QString &password)
+} // namespace
+
+const User &user(int number)
 {
-    switch (user) {
-    case StandardUser:
-        return {true, QStringLiteral("Standard användare vald")};
-    case 1:
-    case 2:
-    case 3: {
-        if (!credentialsAccept(user, name, password))
+    static const User nobody;
+    return number >= 0 && number < UserCount ? users()[std::size_t(number)] : nobody;
+}
+
+LoginOutcome checkLogin(int number, const QString &name, const QString &password)
+{
+    const User &chosen = user(number);
+    switch (chosen.login) {
+    case Login::None:
+        return {true, chosen.loginMessage};
+    case Login::Password:
+        if (!credentialsAccept(number, name, password))
             return {false, QStringLiteral("Fel lösenord eller namn")};
-        static const std::array<QString, 4> welcome{QString(), QStringLiteral("ÅTKOMST=TOTAL"),
-                                                    QStringLiteral("Vald användare är:Lumba"), QString()};
-        return {true, welcome[std::size_t(user)]};
+        return {true, chosen.loginMessage};
+    case Login::Refused:
+        break;
     }
-    case 4:
-        return {false, QStringLiteral("Du måste få ett lösenord först")};
-    case 5:
-        return {false, QStringLiteral("Du har inget lösenord ännu")};
-    default:
-        return {};
-    }
+    return {false, chosen.loginMessage};
 }

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QWidget>
 
-class FrmAlt;
+class Form;
 class Session;
 class QLineEdit;
 class QPushButton;
@@ -11,18 +11,25 @@ class QRadioButton;
 
 // The options window's third page, "Användare": chooses the user. The
 // standard user is chosen at once; a named user is asked for a name and a
-// password in login mode, which hides the window's tab strip, "OK" and
-// "Avbryt" until the login succeeds or "&Ångra" leaves it. A user change is
-// stored at once, whatever the window is left with.
+// password in login mode, which the window follows (it hides its tab strip,
+// "OK" and "Avbryt") until the login succeeds or "&Ångra" leaves it. A user
+// change is stored at once, whatever the window is left with.
 class UsersPage final : public QWidget {
     Q_OBJECT
 
 public:
-    UsersPage(Session &session, FrmAlt &window, QWidget *parent);
+    UsersPage(Session &session, const Form &window, QWidget *parent);
 
     // Chooses the option of the current user.
     void showCurrentUser();
     bool inLoginMode() const;
+
+signals:
+    // An option was chosen: Enter should press "&Ändra användare nu".
+    void defaultButtonChosen(QPushButton *button);
+    // Login mode began: Enter presses confirm, Esc presses undo.
+    void loginStarted(QPushButton *confirm, QPushButton *undo);
+    void loginEnded();
 
 private:
     void makeChangeDefault(); // an option chosen: Enter means "&Ändra användare nu"
@@ -31,15 +38,14 @@ private:
     void leaveLogin();        // "&Ångra"
     void hidePassword();      // the password box, once typed in
 
-    void buildControls();
+    void buildControls(const Form &window);
     void setLoginControls(bool login);
 
     Session &m_session;
-    FrmAlt &m_window;
     QList<QRadioButton *> m_optanv;
     QPushButton *m_cmdanv = nullptr;
     QLineEdit *m_txtNamn = nullptr;
-    QLineEdit *m_txtLösen = nullptr;
+    QLineEdit *m_txtPassword = nullptr;
     QPushButton *m_cmdbyt = nullptr;
     QPushButton *m_cmdBak = nullptr;
 };

@@ -15,7 +15,7 @@ namespace {
 // wider than the screen allows, such as a long answer without blanks. A run
 // longer than this many characters gets a zero-width space between any two
 // of them, so that it wraps like the rest; the text reads the same.
-constexpr int LongRun = 30;
+constexpr int LongUnbrokenRun = 30;
 
 QString withBreaksInLongRuns(const QString &text)
 {
@@ -23,7 +23,7 @@ QString withBreaksInLongRuns(const QString &text)
     QString shown;
     QStringList run; // the characters since the last blank, each whole
     const auto endRun = [&] {
-        shown += run.join(run.size() > LongRun ? breakHere : QString());
+        shown += run.join(run.size() > LongUnbrokenRun ? breakHere : QString());
         run.clear();
     };
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);

@@ -76,7 +76,6 @@ void FrmOva::buildControls()
     connect(m_cmdforsok, &QPushButton::clicked, this, &FrmOva::retry);
     connect(m_cmdny, &QPushButton::clicked, this, &FrmOva::nextQuestion);
     connect(hint, &QPushButton::clicked, this, &FrmOva::giveHint);
-    connect(cheat, &QPushButton::clicked, this, &FrmOva::revealAnswer);
     connect(back, &QPushButton::clicked, this, &FrmOva::goBack);
 }
 
@@ -189,11 +188,6 @@ void FrmOva::giveHint()
         m_session.dialogs().message(hint.reveal);
     else
         m_txteng->setText(hint.answerText);
-}
-
-void FrmOva::revealAnswer()
-{
-    m_session.dialogs().message(m_engine.revealAnswer());
 }
 
 void FrmOva::goBack()

@@ -39,7 +39,6 @@ private:
     void retry();        // "Försök igen"
     void nextQuestion(); // "Nästa"
     void giveHint();     // "Glos hjälp"
-    void revealAnswer(); // "Fusk"
     void goBack();       // "Tillbaka"
     void buildControls();
     void buildMenus();

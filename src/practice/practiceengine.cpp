@@ -42,11 +42,11 @@ qint64 roundHalfEven(qint64 numerator, qint64 denominator)
 
 } // namespace
 
-PracticeEngine::PracticeEngine(AppState &state, PracticeState &practice, const WordList &grid,
+PracticeEngine::PracticeEngine(AppState &state, PracticeState &practice, const WordList &list,
                                RandomSource &random)
     : m_state(state)
     , m_practice(practice)
-    , m_grid(grid)
+    , m_list(list)
     , m_random(random)
 {
 }
@@ -270,6 +270,6 @@ void PracticeEngine::removeFromPool(int position)
 
 QString PracticeEngine::sideOf(int number, Direction side) const
 {
-    const WordPair pair = m_grid.pair(number);
+    const WordPair pair = m_list.pair(number);
     return side == Direction::Swedish ? pair.swedish : pair.english;
 }

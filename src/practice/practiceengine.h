@@ -35,7 +35,7 @@ public:
         Message reveal;
     };
 
-    PracticeEngine(AppState &state, PracticeState &practice, const WordList &grid, RandomSource &random);
+    PracticeEngine(AppState &state, PracticeState &practice, const WordList &list, RandomSource &random);
 
     // A new practice started from the main window.
     void start();
@@ -46,8 +46,6 @@ public:
     void retryQuestion();
     void nextQuestion();
     HintResult giveHint();
-    // Counts a reveal and returns the box that shows the answer.
-    Message revealAnswer();
 
     const Display &display() const { return m_display; }
 
@@ -56,6 +54,8 @@ public:
     static int hintLimit(int length);
 
 private:
+    // Counts a reveal and returns the box that shows the answer.
+    Message revealAnswer();
     QString expectedAnswer() const;
     void advanceQuestion();
     void swapDirection();
@@ -67,12 +67,12 @@ private:
     void beginRandomPass(int avoidRow);
     void drawFromPool();
     void removeFromPool(int position);
-    int wordCount() const { return m_grid.count(); }
+    int wordCount() const { return m_list.count(); }
     QString sideOf(int number, Direction side) const;
 
     AppState &m_state;
     PracticeState &m_practice;
-    const WordList &m_grid;
+    const WordList &m_list;
     RandomSource &m_random;
     Display m_display;
 };

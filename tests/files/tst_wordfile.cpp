@@ -42,8 +42,8 @@ private slots:
         QFETCH(QList<WordPair>, pairs);
         QFETCH(QString, message);
         const WordFileBytes file = writeWordFile(pairs);
-        QCOMPARE(file.problem ? writeProblemText(*file.problem) : QString(), message);
-        if (file.problem)
+        QCOMPARE(file.outcome.ok() ? QString() : writeProblemText(file.outcome), message);
+        if (!file.outcome.ok())
             return;
         Words words;
         for (const WordPair &pair : pairs)

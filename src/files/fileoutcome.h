@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// What a reader or a writer of word lists made of its work. Readers and
+// writers only say what happened; the commands turn it into messages.
+struct FileOutcome {
+    enum class Kind {
+        Done,
+        PathBroken,     // looking the path up failed (error): a folder on the way is a file, or locked
+        ReadFailed,     // the file could not be read (error)
+        BadHeader,      // a word file whose header makes no sense
+        TooLarge,       // more bytes than any list of its kind holds (limit)
+        TooManyPairs,   // more pairs than the format holds (limit)
+        EmptyWord,      // a word the format cannot store empty (word)
+        WordTooLong,    // a word longer than the format holds (limit in bytes, word)
+        NotWindows1252, // a word with a character the format cannot store (word)
+        WriteFailed,    // writing failed; the old file is as it was (error)
+    };
+
+    Kind kind = Kind::Done;
+    int error = 0;  // errno, where the system said no
+    int limit = 0;  // the rule's limit, where one was broken
+    QString word;   // the word concerned
+
+    bool ok() const { return kind == Kind::Done; }
+    static FileOutcome of(Kind kind, int error, int limit = 0, const QString &word = {})
+    {
+        return {kind, error, limit, word};
+    }
+
+    friend bool operator==(const FileOutcome &, const FileOutcome &) = default;
+};

@@ -1,0 +1,72 @@
+#include "files/pairfiles.h"
+
+#include "files/filebytes.h"
+#include "files/wordfile.h"
+#include "files/wordtext.h"
+
+namespace {
+
+using Kind = FileOutcome::Kind;
+
+Intake readWordFilePairs(const QString &path, const PathLookUp &lookUp)
+{
+    const FileRead read = readFileStart(path, WordFile::MaxBytes, lookUp);
+    if (!read.ok())
+        return Intake::failed(FileOutcome::of(Kind::ReadFailed, read.error));
+    const WordFileContent content = readWordFile(read.bytes);
+    if (content.header == 0)
+        return Intake::failed(FileOutcome::of(Kind::BadHeader, 0));
+    Intake intake;
+    intake.pairs = pairsOfWords(content, intake.missing);
+    return intake;
+}
+
+Intake readTextPairs(const QString &path, const PathLookUp &lookUp)
+{
+    // One byte past the limit tells a file at the limit from a larger one.
+    const FileRead read = readFileStart(path, WordText::MaxFileBytes + 1, lookUp);
+    if (!read.ok())
+        return Intake::failed(FileOutcome::of(Kind::ReadFailed, read.error));
+    if (read.bytes.size() > WordText::MaxFileBytes)
+        return Intake::failed(FileOutcome::of(Kind::TooLarge, 0, int(WordText::MaxFileBytes)));
+    WordText::Parsed parsed = WordText::parse(read.bytes);
+    Intake intake;
+    intake.pairs = std::move(parsed.pairs);
+    intake.skipped = parsed.skipped;
+    return intake;
+}
+
+} // namespace
+
+void Intake::keepWordsBefore(int k)
+{
+    // Words 1 to k − 1 make k / 2 pairs; for an even k the last of them
+    // lacks its English word, which is word k itself and so already empty.
+    pairs.resize(std::min<qsizetype>(pairs.size(), k / 2));
+}
+
+Intake readPairs(const QString &path, PairFormat format)
+{
+    const PathLookUp lookUp = lookUpPath(path);
+    if (lookUp.error != 0)
+        return Intake::failed(FileOutcome::of(Kind::PathBroken, lookUp.error));
+    return format == PairFormat::WordFile ? readWordFilePairs(path, lookUp) : readTextPairs(path, lookUp);
+}
+
+FileOutcome writePairs(const QString &path, const QList<WordPair> &pairs, PairFormat format)
+{
+    if (const int failure = pathFailure(path))
+        return FileOutcome::of(Kind::PathBroken, failure);
+    QByteArray bytes;
+    if (format == PairFormat::WordFile) {
+        WordFileBytes file = writeWordFile(pairs);
+        if (!file.outcome.ok())
+            return file.outcome;
+        bytes = std::move(file.bytes);
+    } else {
+        bytes = WordText::format(pairs, format == PairFormat::Csv ? WordText::Format::Csv : WordText::Format::Tabs);
+    }
+    if (const int error = replaceFile(path, bytes))
+        return FileOutcome::of(Kind::WriteFailed, error);
+    return {};
+}
