@@ -1,5 +1,12 @@
 #include "app/wordlist.h"
 
+namespace {
+WordPair composedPair(const WordPair &pair)
+{
+    return {composed(pair.swedish), composed(pair.english)};
+}
+} // namespace
+
 const WordPair &WordList::pair(int number) const
 {
     Q_ASSERT(number >= 1 && number <= count());
@@ -9,14 +16,14 @@ const WordPair &WordList::pair(int number) const
 void WordList::setPair(int number, const WordPair &pair)
 {
     Q_ASSERT(number >= 1 && number <= count());
-    m_pairs[number - 1] = pair;
+    m_pairs[number - 1] = composedPair(pair);
 }
 
 bool WordList::append(const WordPair &pair)
 {
     if (isFull())
         return false;
-    m_pairs.append(pair);
+    m_pairs.append(composedPair(pair));
     return true;
 }
 
@@ -24,7 +31,9 @@ bool WordList::append(const QList<WordPair> &pairs)
 {
     if (!hasRoomFor(pairs.size()))
         return false;
-    m_pairs.append(pairs);
+    m_pairs.reserve(m_pairs.size() + pairs.size());
+    for (const WordPair &pair : pairs)
+        m_pairs.append(composedPair(pair));
     return true;
 }
 

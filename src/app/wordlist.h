@@ -7,6 +7,12 @@
 // Why a pair cannot be added to a full list.
 inline const QString ListFullText = QStringLiteral("Gloslistan är full. Den rymmer högst 255 glosor.");
 
+// The form words are kept and compared in: composed (Unicode NFC).
+inline QString composed(const QString &word)
+{
+    return word.normalized(QString::NormalizationForm_C);
+}
+
 // One pair of the word list: a Swedish word and its English translation.
 struct WordPair {
     QString swedish;
@@ -16,7 +22,9 @@ struct WordPair {
 };
 
 // The word list: its pairs in order, numbered from 1 as the user sees them.
-// Callers check a number against count() before they use it.
+// Callers check a number against count() before they use it. Words are kept
+// composed (Unicode NFC), however they came, so that a letter pasted as base
+// and mark is the same word as the one typed.
 class WordList {
 public:
     static constexpr int MaxPairs = 255; // the practice position is 8 bits wide

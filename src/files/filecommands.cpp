@@ -46,6 +46,8 @@ QList<Message> messagesFor(Command command, const FileOutcome &outcome)
         return {badHeaderMessage()};
     case Kind::TooLarge:
         return {okBox(importTooLargeText())};
+    case Kind::NotText:
+        return {okBox(notTextText())};
     case Kind::TooManyPairs:
     case Kind::EmptyWord:
     case Kind::WordTooLong:

@@ -11,6 +11,7 @@ struct FileOutcome {
         ReadFailed,     // the file could not be read (error)
         BadHeader,      // a word file whose header makes no sense
         TooLarge,       // more bytes than any list of its kind holds (limit)
+        NotText,        // bytes no text file holds: a NUL without a UTF-16 byte-order mark
         TooManyPairs,   // more pairs than the format holds (limit)
         EmptyWord,      // a word the format cannot store empty (word)
         WordTooLong,    // a word longer than the format holds (limit in bytes, word)

@@ -3,6 +3,7 @@
 #include "files/filebytes.h"
 #include "files/wordfile.h"
 #include "files/wordtext.h"
+#include "platform/textcodec.h"
 
 namespace {
 
@@ -29,6 +30,8 @@ Intake readTextPairs(const QString &path, const PathLookUp &lookUp)
         return Intake::failed(FileOutcome::of(Kind::ReadFailed, read.error));
     if (read.bytes.size() > WordText::MaxFileBytes)
         return Intake::failed(FileOutcome::of(Kind::TooLarge, 0, int(WordText::MaxFileBytes)));
+    if (read.bytes.contains('\0') && !utf16Mark(read.bytes))
+        return Intake::failed(FileOutcome::of(Kind::NotText, 0));
     WordText::Parsed parsed = WordText::parse(read.bytes);
     Intake intake;
     intake.pairs = std::move(parsed.pairs);

@@ -138,13 +138,21 @@ QString appendTooLongText(int listPairs, int filePairs)
 
 QString importResultText(int added, int skipped)
 {
-    return QStringLiteral("%1 glosor lades till. %2 rader hoppades över.").arg(added).arg(skipped);
+    const QString pairs = added == 1 ? QStringLiteral("glosa") : QStringLiteral("glosor");
+    const QString lines = skipped == 1 ? QStringLiteral("rad") : QStringLiteral("rader");
+    return QStringLiteral("%1 %2 lades till. %3 %4 hoppades över.").arg(added).arg(pairs).arg(skipped).arg(lines);
 }
 
 QString importTooLargeText()
 {
     return joinLines(QStringLiteral("Filen är för stor för att vara en gloslista."),
                      QStringLiteral("En textfil med glosor får vara högst 16 MiB."));
+}
+
+QString notTextText()
+{
+    return joinLines(QStringLiteral("Filen är ingen textfil."),
+                     QStringLiteral("Glosor kan importeras från text i UTF-8, UTF-16 eller Windows-1252."));
 }
 
 QString writeProblemText(const FileOutcome &problem)

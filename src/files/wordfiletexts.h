@@ -38,3 +38,4 @@ QString writeProblemText(const FileOutcome &problem);
 // The message that ends an import: how many pairs came and how many lines not.
 QString importResultText(int added, int skipped);
 QString importTooLargeText();
+QString notTextText(); // an import of a file that is no text

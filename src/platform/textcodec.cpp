@@ -158,8 +158,22 @@ qsizetype wholeUtf8Length(QByteArrayView bytes)
 
 } // namespace
 
+std::optional<QStringConverter::Encoding> utf16Mark(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 QString decodeTextFile(const QByteArray &bytes)
 {
+    if (const std::optional<QStringConverter::Encoding> utf16 = utf16Mark(bytes)) {
+        // The mark is left out; an odd last byte or a lone surrogate reads as U+FFFD.
+        QStringDecoder decoder(*utf16, QStringConverter::Flag::Stateless);
+        return decoder(QByteArrayView(bytes).sliced(2));
+    }
     const QByteArrayView body = withoutBom(bytes);
     if (std::optional<QString> text = strictUtf8(body))
         return *std::move(text);
@@ -168,6 +182,8 @@ QString decodeTextFile(const QByteArray &bytes)
 
 QString decodeTextStart(const QByteArray &bytes)
 {
+    if (utf16Mark(bytes)) // a character cut in two reads as U+FFFD at the end
+        return decodeTextFile(bytes.first(bytes.size() & ~qsizetype(1)));
     // Windows-1252 has a character for every byte, so nothing is cut there.
     const QByteArrayView body = withoutBom(bytes);
     if (std::optional<QString> text = strictUtf8(body.first(wholeUtf8Length(body))))

@@ -20,7 +20,7 @@ QFont sized(QFont font, qreal points)
 FrmOva::FrmOva(Session &session)
     : Form(session.clock())
     , m_session(session)
-    , m_engine(session.state, session.practice, m_snapshot, session.random())
+    , m_engine(session.state, session.practice, session.practice.snapshot, session.random())
 {
     setObjectName(QStringLiteral("frmOva"));
     setWindowTitle(QStringLiteral("Glosövning"));
@@ -102,7 +102,7 @@ void FrmOva::Form_Load()
 void FrmOva::startPractice()
 {
     show();
-    m_snapshot = m_session.list();
+    m_session.practice.snapshot = m_session.list();
     m_engine.start();
     showEngine();
     updateClock();
@@ -111,7 +111,6 @@ void FrmOva::startPractice()
 void FrmOva::resumePractice()
 {
     show();
-    m_snapshot = m_session.list();
     m_engine.resume();
     showEngine();
     updateClock();

@@ -9,10 +9,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 
-// The practice window plays the drill of the practice engine on its own
-// snapshot of the word list, taken when practice starts or resumes, so that
-// a change made elsewhere does not disturb the question being asked. Leaving
-// never writes the snapshot back.
+// The practice window plays the drill of the practice engine on the
+// practice's snapshot of the word list, taken when practice starts and kept
+// through the options window, so that a change made elsewhere does not
+// disturb the question being asked. Leaving never writes the snapshot back.
 class FrmOva final : public Form {
     Q_OBJECT
 
@@ -22,9 +22,9 @@ public:
     // The main window's practice button: shows this window, takes a snapshot
     // of the list and asks the first question.
     void startPractice();
-    // Back from the options window: shows this window, takes a snapshot and
-    // asks the question that was being asked, in the direction now in force;
-    // the counts and hints go on.
+    // Back from the options window: shows this window and asks the question
+    // that was being asked, from the same snapshot, in the direction now in
+    // force; the counts and hints go on.
     void resumePractice();
 
     void Form_Load() override;
@@ -45,7 +45,6 @@ private:
     void showEngine(); // puts the engine's labels and step button on screen
 
     Session &m_session;
-    WordList m_snapshot;
     PracticeEngine m_engine;
     QLabel *m_text1 = nullptr;
     QFrame *m_fr = nullptr;

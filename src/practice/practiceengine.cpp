@@ -74,7 +74,7 @@ void PracticeEngine::resume()
 
 PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
 {
-    if (answer != expectedAnswer()) {
+    if (composed(answer) != expectedAnswer()) {
         m_display = {QString(), QStringLiteral("Fel försök igen"), WrongBack, Phase::AnsweredWrong};
         return Outcome::Wrong;
     }

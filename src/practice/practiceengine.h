@@ -39,8 +39,8 @@ public:
 
     // A new practice started from the main window.
     void start();
-    // Asks the current question again on a fresh snapshot of the list, as
-    // after a trip through the options window; counts, hints and the pass go on.
+    // Asks the current question again, as after a trip through the options
+    // window; counts, hints and the pass go on.
     void resume();
     Outcome checkAnswer(const QString &answer);
     void retryQuestion();

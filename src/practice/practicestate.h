@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/wordlist.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -8,6 +10,11 @@
 // not to its controls, so it survives every reload of the window and is never
 // cleared: the four counts are totals for the whole run.
 struct PracticeState {
+    // The pairs practice asks from: a copy of the list taken when practice
+    // starts, kept through a trip to the options window, so that a change
+    // made elsewhere meanwhile does not move the question. Never written back.
+    WordList snapshot;
+
     // Leading letters of the expected answer the hint has given so far. Wider
     // than 8 bits so that answers longer than 340 characters can be hinted.
     int hintLetters = 0;

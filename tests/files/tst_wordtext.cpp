@@ -66,6 +66,8 @@ private slots:
         QTest::newRow("Windows-1252") << "\xF6ga;\x80 euro\n"_ba << u"öga=€ euro"_s << 0;
         QTest::newRow("one bad byte: all Windows-1252") << "\xC3\xB6;a\n\xF6;b\n"_ba << u"Ã¶=a|ö=b"_s << 0;
         QTest::newRow("emoji") << "katt\t\xF0\x9F\x90\x88\n"_ba << u"katt=🐈"_s << 0;
+        QTest::newRow("UTF-16 LE") << "\xFF\xFE\xF6\0g\0a\0\t\0e\0y\0e\0\r\0\n\0"_ba << u"öga=eye"_s << 0;
+        QTest::newRow("UTF-16 BE") << "\xFE\xFF\0\xF6\0g\0a\0;\0e\0y\0e"_ba << u"öga=eye"_s << 0;
         QTest::newRow("empty") << QByteArray() << "" << 0;
         // clang-format on
     }
@@ -148,10 +150,13 @@ private slots:
             << "Glosorna i filen får inte plats i listan.\r\nListan rymmer högst 255 glosor. Den har 244 och filen 12."
             << 244;
         QTest::newRow("nothing to add") << 2 << "#bara en rubrik\n"_ba << "0 glosor lades till. 0 rader hoppades över." << 2;
+        QTest::newRow("one of each") << 2 << "a\tb\nc\n"_ba << "1 glosa lades till. 1 rad hoppades över." << 3;
         QTest::newRow("16 MiB at most") << 0 << '#' + QByteArray(WordText::MaxFileBytes - 1, 'x')
             << "0 glosor lades till. 0 rader hoppades över." << 0;
         QTest::newRow("larger: refused") << 1 << tooLarge
             << "Filen är för stor för att vara en gloslista.\r\nEn textfil med glosor får vara högst 16 MiB." << 1;
+        QTest::newRow("NUL without a mark: refused") << 1 << "a\0\tb\0\n"_ba
+            << "Filen är ingen textfil.\r\nGlosor kan importeras från text i UTF-8, UTF-16 eller Windows-1252." << 1;
         QTest::newRow("a folder: cannot be read") << 1 << QByteArray() << "Error = 21" << 1; // no bytes: a folder
         // clang-format on
     }
