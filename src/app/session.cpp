@@ -8,6 +8,14 @@ Session::Session(Services services)
 void Session::setList(const WordList &list)
 {
     m_list = list;
+    m_unsaved = true;
+    emit listChanged();
+}
+
+void Session::setOpenedList(const WordList &list)
+{
+    m_list = list;
+    m_unsaved = false;
     emit listChanged();
 }
 
@@ -15,6 +23,7 @@ bool Session::appendPairs(const QList<WordPair> &pairs)
 {
     if (!m_list.append(pairs))
         return false;
+    m_unsaved = true;
     emit listChanged();
     return true;
 }

@@ -37,11 +37,20 @@ public:
 
     const WordList &list() const { return m_list; }
     int wordCount() const { return m_list.count(); }
+    // A list typed, changed or cleared here.
     void setList(const WordList &list);
+    // A list just read from a word file: nothing in it is unsaved.
+    void setOpenedList(const WordList &list);
     // False, with the list unchanged, when the pairs do not fit. One
     // listChanged() however many pairs come.
     bool appendPairs(const QList<WordPair> &pairs);
     bool appendPair(const WordPair &pair) { return appendPairs({pair}); }
+
+    // Whether the list holds pairs that were typed, imported, appended or
+    // changed since it was last saved or opened.
+    bool hasUnsavedPairs() const { return m_unsaved && m_list.count() > 0; }
+    // The list was written to a word file.
+    void markSaved() { m_unsaved = false; }
 
     Dialogs &dialogs() const { return m_services.dialogs; }
     const Clock &clock() const { return m_services.clock; }
@@ -55,4 +64,5 @@ signals:
 private:
     Services m_services;
     WordList m_list;
+    bool m_unsaved = false;
 };

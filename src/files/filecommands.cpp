@@ -130,7 +130,8 @@ void saveCommand(Session &session, const std::function<void(bool)> &setBusy)
     setBusy(true);
     const FileOutcome outcome = writePairs(*path, session.list().pairs(), PairFormat::WordFile);
     setBusy(false);
-    tell(session, Command::Save, outcome);
+    if (tell(session, Command::Save, outcome))
+        session.markSaved();
 }
 
 bool openCommand(Session &session)
@@ -142,6 +143,11 @@ bool openCommand(Session &session)
     std::optional<QString> path;
     Command command = Command::Open;
     if (who.open == FileTarget::FixedFile) {
+        // No dialog to cancel here: one stray key must not throw away typed pairs.
+        if (session.hasUnsavedPairs() &&
+            !dialogs.askYesNo(QStringLiteral("Vill du ersätta glosorna i listan med glosorna i filen?"),
+                              QStringLiteral("Öppna glosor")))
+            return false;
         command = Command::FixedOpen;
         path = session.paths().forReading(fixedOpenPath(who.fixedFile));
         if (const int failure = pathFailure(*path)) {
@@ -166,7 +172,7 @@ bool openCommand(Session &session)
     // The list is replaced only once the whole file has been read.
     WordList list;
     list.append(intake.pairs);
-    session.setList(list);
+    session.setOpenedList(list);
     return true;
 }
 

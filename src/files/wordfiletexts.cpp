@@ -32,7 +32,8 @@ FileDialogRequest openDialogRequest()
     return {.title = QStringLiteral("Ladda glosor"),
             .filter = QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*"),
             .confirmReplace = false,
-            .mustExist = false};
+            .mustExist = false,
+            .typeGivesExtension = false};
 }
 
 FileDialogRequest saveDialogRequest()
@@ -40,7 +41,8 @@ FileDialogRequest saveDialogRequest()
     return {.title = QStringLiteral("Spara glosor"),
             .filter = QStringLiteral("Glos filer(*.gls)|*.gls|Alla filer|*.*"),
             .confirmReplace = true,
-            .mustExist = false};
+            .mustExist = false,
+            .typeGivesExtension = false};
 }
 
 FileDialogRequest exportDialogRequest()
@@ -48,7 +50,8 @@ FileDialogRequest exportDialogRequest()
     return {.title = QStringLiteral("Exportera glosor"),
             .filter = TextFilter,
             .confirmReplace = true,
-            .mustExist = false};
+            .mustExist = false,
+            .typeGivesExtension = true};
 }
 
 FileDialogRequest importDialogRequest()
@@ -56,7 +59,8 @@ FileDialogRequest importDialogRequest()
     return {.title = QStringLiteral("Importera glosor"),
             .filter = TextFilter + QStringLiteral("|Alla filer (*)|*"),
             .confirmReplace = false,
-            .mustExist = true};
+            .mustExist = true,
+            .typeGivesExtension = false};
 }
 
 QString fixedOpenPath(const QString &name)

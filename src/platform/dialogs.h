@@ -28,6 +28,7 @@ struct FileDialogRequest {
     QString filter;              // "text|pattern|text|pattern"
     bool confirmReplace = false; // save: ask before replacing a file
     bool mustExist = false;      // open: the chosen file need not exist
+    bool typeGivesExtension = false; // save: a name without one gets the chosen type's
 
     friend bool operator==(const FileDialogRequest &, const FileDialogRequest &) = default;
 };

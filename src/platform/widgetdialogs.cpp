@@ -40,6 +40,13 @@ QString withBreaksInLongRuns(const QString &text)
     return shown;
 }
 
+// "csv" of "CSV-filer (*.csv)"; nothing for a filter of every file.
+QString firstExtension(const QString &qtFilter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^ )*?]+)"));
+    return pattern.match(qtFilter).captured(1);
+}
+
 QWidget *activeParent()
 {
     return QApplication::activeWindow();
@@ -53,6 +60,12 @@ std::optional<QString> runFileDialog(const FileDialogRequest &request, QFileDial
                                                                              : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     dialog.setNameFilters(qtNameFilters(request.filter));
+    if (request.typeGivesExtension) {
+        // The dialog adds it, so that it also asks before replacing the file with that name.
+        const auto follow = [&dialog](const QString &filter) { dialog.setDefaultSuffix(firstExtension(filter)); };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+        follow(dialog.selectedNameFilter());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -87,7 +87,8 @@ private slots:
         QTest::newRow("Ctrl+S, standard user") << 1 << 0 << "txtsv=x Ctrl+S" << Answers{} << Msgs{okBox(standard)} << 1;
         QTest::newRow("Ctrl+O, standard user") << 1 << 0 << "Ctrl+O" << Answers{} << Msgs{okBox(standard, denied)} << 1;
         QTest::newRow("open, user 5") << 1 << 5 << "mnuAltOpen" << Answers{} << Msgs{okBox(other, denied)} << 1;
-        QTest::newRow("open, user 3, no file yet") << 1 << 3 << "mnuAltOpen" << Answers{} << Msgs{noCount} << 1;
+        QTest::newRow("open, user 3, no file yet") << 1 << 3 << "mnuAltOpen" << Answers{Answer::Yes}
+            << Msgs{yesNoBox(u"Vill du ersätta glosorna i listan med glosorna i filen?"_s, u"Öppna glosor"_s), noCount} << 1;
         QTest::newRow("export, standard user") << 1 << 0 << "mnuAltExport" << Answers{} << Msgs{okBox(standard)} << 1;
         QTest::newRow("import, user 4") << 1 << 4 << "mnuAltImport" << Answers{} << Msgs{okBox(other)} << 1;
         QTest::newRow("clear all, No") << 2 << 0 << "mnuAltrensa" << Answers{Answer::No} << Msgs{clear} << 2;

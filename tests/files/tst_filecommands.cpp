@@ -14,8 +14,8 @@ using Chosen = QList<std::pair<FileDialogRequest, std::optional<QString>>>;
 using Answers = QList<Answer>;
 using Msgs = QList<Message>;
 
-const FileDialogRequest Open{"Ladda glosor", "Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*", false, false};
-const FileDialogRequest Save{"Spara glosor", "Glos filer(*.gls)|*.gls|Alla filer|*.*", true, false};
+const FileDialogRequest Open{"Ladda glosor", "Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*", false, false, false};
+const FileDialogRequest Save{"Spara glosor", "Glos filer(*.gls)|*.gls|Alla filer|*.*", true, false, false};
 const QString Glosor = u"ordkvarnen/drive_d/SPEL/Res/Vrak/mrk_program/mrk/Kvartos/Glosor"_s;
 const QByteArray Example = QByteArray::fromHex("0500000000030062696C03006361720300F667610300657965");
 
@@ -46,6 +46,7 @@ private slots:
         const QString lost = u"Informationen om glosa nr %1har försvunnit\r\nVill du fortsätta"_s;
         const Message lost3 = critical(lost.arg(3)), lost6 = critical(lost.arg(6));
         const Message appendLost = critical("Informationen om en glosa har försvunnit\r\nVill du fortsätta");
+        const Message replace = yesNoBox(u"Vill du ersätta glosorna i listan med glosorna i filen?"_s, u"Öppna glosor"_s);
         const Message extension = yesNoBox("Filen har inte ändelsen .gls!\r\nVill du fortsätta ändå?");
         QByteArray missing = writeWordFile({{"a", "b"}, {"c", "d"}, {"e", "f"}}).bytes;
         missing[7 * 3] = missing[7 * 6] = 0; // words 3 and 6 lose their length
@@ -70,7 +71,9 @@ private slots:
             << Msgs{okBox("Glosorna i filen får inte plats i listan.\r\n"
                           "Listan rymmer högst 255 glosor. Den har 250 och filen 7.")} << "=";
         QTest::newRow("2: open where Glosor is a file") << 2 << two << Glosor << Example << open << Chosen{}
-            << Answers{} << Msgs{okBox("Fel vid öppna. Error =20")} << "=";
+            << yes << Msgs{replace, okBox("Fel vid öppna. Error =20")} << "=";
+        QTest::newRow("3: unsaved pairs kept on No") << 3 << two << Glosor + "/Trevian.gls" << Example << open
+            << Chosen{} << no << Msgs{replace} << "=";
         QTest::newRow("save over a folder") << 1 << two << "" << QByteArray() << save << Chosen{{Save, "chosen"}}
             << Answers{} << Msgs{okBox("Fel vid skrivning till fil.\r\nError=21")} << "=";
         QTest::newRow("save a word too long, old file kept") << 1 << QList<WordPair>{{"hund", "dog"}} << list

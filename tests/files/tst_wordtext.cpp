@@ -177,7 +177,7 @@ private slots:
         importCommand(c.session);
         QCOMPARE(c.dialogs.takeFileRequests(),
                  (QList<FileDialogRequest>{
-                     {u"Importera glosor"_s, Filter + u"|Alla filer (*)|*"_s, false, true}}));
+                     {u"Importera glosor"_s, Filter + u"|Alla filer (*)|*"_s, false, true, false}}));
         QCOMPARE(c.dialogs.takeMessages(), QList<Message>{okBox(message)});
         QCOMPARE(c.session.wordCount(), after);
         QCOMPARE(c.changes, after != before ? 1 : 0); // one change, however many pairs come
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), "\xC3\xB6ga,eye\n"_ba);
         QCOMPARE(c.dialogs.takeFileRequests().value(1),
-                 (FileDialogRequest{u"Exportera glosor"_s, Filter, true, false}));
+                 (FileDialogRequest{u"Exportera glosor"_s, Filter, true, false, true}));
         QCOMPARE(c.dialogs.takeMessages(), QList<Message>{okBox(u"Fel vid skrivning till fil.\r\nError=2"_s)});
         VERIFY_NO_PENDING_DIALOGS(c.dialogs);
     }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -97,13 +98,13 @@ private slots:
         QTest::addColumn<QString>("shown"); // title, accept mode, file mode, asks before replacing, filters
         const QString filter = u"Glos filer(*.gls)|*.gls|Alla filer|*.*"_s;
         // clang-format off
-        QTest::newRow("save, asks") << true << FileDialogRequest{"Spara", filter, true, false}
+        QTest::newRow("save, asks") << true << FileDialogRequest{"Spara", filter, true, false, false}
                                     << "Spara save any asks Glos filer (*.gls)|Alla filer (*)";
-        QTest::newRow("save, quiet") << true << FileDialogRequest{"Exportera", filter, false, false}
+        QTest::newRow("save, quiet") << true << FileDialogRequest{"Exportera", filter, false, false, false}
                                      << "Exportera save any quiet Glos filer (*.gls)|Alla filer (*)";
-        QTest::newRow("open, existing") << false << FileDialogRequest{"Ladda", filter, false, true}
+        QTest::newRow("open, existing") << false << FileDialogRequest{"Ladda", filter, false, true, false}
                                         << "Ladda open existing quiet Glos filer (*.gls)|Alla filer (*)";
-        QTest::newRow("open, any") << false << FileDialogRequest{"Ladda", filter, false, false}
+        QTest::newRow("open, any") << false << FileDialogRequest{"Ladda", filter, false, false, false}
                                    << "Ladda open any quiet Glos filer (*.gls)|Alla filer (*)";
         // clang-format on
     }
@@ -137,6 +138,39 @@ private slots:
             QCOMPARE(seen, shown);
             QCOMPARE(chosen, choose ? std::optional(path) : std::nullopt);
         }
+    }
+
+    // Where the type chosen gives the extension, a name typed without one gets it.
+    void typeGivesExtension_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("text") << 0 << "glosor" << "glosor.txt";
+        QTest::newRow("CSV") << 1 << "glosor" << "glosor.csv";
+        QTest::newRow("typed extension decides") << 1 << "glosor.tsv" << "glosor.tsv";
+    }
+    void typeGivesExtension()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        const QTemporaryDir dir;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+            types->setCurrentIndex(type);
+            emit types->activated(type); // as when a user picks it
+            emit types->textActivated(types->currentText());
+            dialog->selectFile(dir.filePath(typed));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        WidgetDialogs dialogs;
+        const FileDialogRequest request{"Exportera", "Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv",
+                                        true, false, true};
+        QCOMPARE(dialogs.saveFile(request), std::optional(dir.filePath(chosen)));
     }
 };
 
