@@ -1,6 +1,7 @@
 #include "platform/widgetdialogs.h"
 
 #include "platform/palettecolor.h"
+#include "platform/wholetext.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -8,37 +9,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTextBoundaryFinder>
 
 namespace {
 // QMessageBox breaks lines only where words may break and cuts off a run
-// wider than the screen allows, such as a long answer without blanks. A run
-// longer than this many characters gets a zero-width space between any two
-// of them, so that it wraps like the rest; the text reads the same.
+// wider than the screen allows, such as a long answer without blanks: a run
+// longer than this many characters may break anywhere.
 constexpr int LongUnbrokenRun = 30;
-
-QString withBreaksInLongRuns(const QString &text)
-{
-    const QString breakHere = QStringLiteral("\u200B");
-    QString shown;
-    QStringList run; // the characters since the last blank, each whole
-    const auto endRun = [&] {
-        shown += run.join(run.size() > LongUnbrokenRun ? breakHere : QString());
-        run.clear();
-    };
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype start = 0, end; (end = characters.toNextBoundary()) > 0; start = end) {
-        const QString character = text.mid(start, end - start);
-        if (character.front().isSpace()) {
-            endRun();
-            shown += character;
-        } else {
-            run.append(character);
-        }
-    }
-    endRun();
-    return shown;
-}
 
 // "csv" of "CSV-filer (*.csv)"; nothing for a filter of every file.
 QString firstExtension(const QString &qtFilter)
@@ -77,7 +53,7 @@ Answer WidgetDialogs::message(const Message &message)
     QMessageBox box(activeParent());
     box.setWindowTitle(message.title.isEmpty() ? ApplicationTitle : message.title);
     box.setText(
-        withBreaksInLongRuns(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+        withBreaksInLongRuns(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), LongUnbrokenRun));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(message.icon == Message::Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (message.buttons == Message::Buttons::YesNo) {

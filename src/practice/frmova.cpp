@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "platform/palettecolor.h"
+#include "platform/wholetext.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QVBoxLayout>
 
 namespace {
+constexpr qreal WordPoints = 24;
+
 QFont sized(QFont font, qreal points)
 {
     font.setPointSizeF(points);
@@ -37,7 +40,7 @@ void FrmOva::buildControls()
     m_fr = named(new QFrame(client), "fr");
     m_fr->setFrameShape(QFrame::Box);
     m_frsv = named(new QLabel(m_fr), "frsv");
-    m_frsv->setFont(sized(font(), 24));
+    m_frsv->setFont(sized(font(), WordPoints));
     (new QVBoxLayout(m_fr))->addWidget(m_frsv);
     m_txteng = named(new QLineEdit(client), "txteng", QStringLiteral("Skriv in översättningen här."));
     m_txteng->setFont(sized(font(), 24));
@@ -120,7 +123,8 @@ void FrmOva::showEngine()
 {
     const PracticeEngine::Display &display = m_engine.display();
     m_text1->setText(display.prompt);
-    m_frsv->setText(display.word);
+    m_fr->layout()->activate(); // the word's room is known before it is measured
+    showWhole(m_frsv, display.word, WordPoints);
     paintBackground(m_frsv, display.wordBack);
 
     // The three step buttons share one place; at most one is on show. When

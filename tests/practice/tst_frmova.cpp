@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -67,6 +68,36 @@ private slots:
         t->run(u"cmdmeny"_s);
         QCOMPARE(t->dialogs.takeMessages(), QList<Message>{summaryBox(1, 1, 1, 0)});
         QCOMPARE(t->listed(), (QStringList{u"hund"_s, u"katt"_s})); // handed back to the main window
+    }
+
+    // A long word shrinks, then wraps, and is never cut; a short one keeps its size.
+    void wordsShowWhole_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("wraps");
+        QTest::newRow("short") << u"hus"_s << false;
+        QTest::newRow("25 letters") << u"sjuksköterskeutbildningen"_s << false;
+        QTest::newRow("253 letters") << u"sjuksköterskeutbildningen"_s.repeated(11).left(253) << true;
+        QTest::newRow("blanks") << u"ett två tre fyra fem sex sju åtta nio tio elva tolv tretton fjorton"_s << true;
+    }
+    void wordsShowWhole()
+    {
+        QFETCH(QString, word);
+        QFETCH(bool, wraps);
+        t->startPractice({{word, u"x"_s}});
+        auto *label = control<QLabel>("frsv");
+        QCOMPARE(label->text().remove(u'\u200B'), word);
+        QCOMPARE(label->wordWrap(), wraps);
+        const QFontMetrics metrics = label->fontMetrics();
+        if (word.size() < 5)
+            QCOMPARE(label->font().pointSizeF(), 24.0);
+        else if (!wraps)
+            QVERIFY(metrics.horizontalAdvance(word) <= label->contentsRect().width());
+        QVERIFY(label->heightForWidth(label->contentsRect().width()) <= label->contentsRect().height() || !wraps);
+        for (const QString &piece : label->text().split(QRegularExpression(u"[\\s\\x{200B}]"_s)))
+            QVERIFY(metrics.horizontalAdvance(piece) <= label->contentsRect().width());
+        t->run(u"cmdmeny"_s);
+        t->dialogs.takeMessages();
     }
 
     void ctrlQEndsTheProgram()
