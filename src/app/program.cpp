@@ -5,6 +5,8 @@
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
 #include "files/filecommands.h"
+#include "files/safesave.h"
+#include "files/wordfiletexts.h"
 #include "options/frmalt.h"
 #include "practice/frmova.h"
 
@@ -32,6 +34,9 @@ void Program::start()
 {
     session.state.applyStartDefaults();
     frmSplash.get().show();
+    // A save killed while it wrote a file in place left the old bytes aside.
+    if (const QStringList backups = leftoverBackups(); !backups.isEmpty())
+        session.dialogs().inform(leftoverBackupText(backups));
 }
 
 void Program::end()

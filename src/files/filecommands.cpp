@@ -54,6 +54,8 @@ QList<Message> messagesFor(Command command, const FileOutcome &outcome)
     case Kind::NotWindows1252:
         return {okBox(writeProblemText(outcome))};
     case Kind::WriteFailed:
+        if (!outcome.backup.isEmpty())
+            return {okBox(joinLines(writeFailedText(error), backupKeptText(outcome.backup)))};
         return {okBox(writeFailedText(error))};
     }
     return {};

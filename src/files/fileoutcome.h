@@ -16,18 +16,19 @@ struct FileOutcome {
         EmptyWord,      // a word the format cannot store empty (word)
         WordTooLong,    // a word longer than the format holds (limit in bytes, word)
         NotWindows1252, // a word with a character the format cannot store (word)
-        WriteFailed,    // writing failed; the old file is as it was (error)
+        WriteFailed,    // writing failed (error); the old file is as it was, or else its bytes are in backup
     };
 
     Kind kind = Kind::Done;
     int error = 0;  // errno, where the system said no
     int limit = 0;  // the rule's limit, where one was broken
     QString word;   // the word concerned
+    QString backup; // where the old bytes wait when they could not be put back
 
     bool ok() const { return kind == Kind::Done; }
     static FileOutcome of(Kind kind, int error, int limit = 0, const QString &word = {})
     {
-        return {kind, error, limit, word};
+        return {kind, error, limit, word, {}};
     }
 
     friend bool operator==(const FileOutcome &, const FileOutcome &) = default;

@@ -1,6 +1,7 @@
 #include "files/pairfiles.h"
 
 #include "files/filebytes.h"
+#include "files/safesave.h"
 #include "files/wordfile.h"
 #include "files/wordtext.h"
 #include "platform/textcodec.h"
@@ -69,7 +70,10 @@ FileOutcome writePairs(const QString &path, const QList<WordPair> &pairs, PairFo
     } else {
         bytes = WordText::format(pairs, format == PairFormat::Csv ? WordText::Format::Csv : WordText::Format::Tabs);
     }
-    if (const int error = replaceFile(path, bytes))
-        return FileOutcome::of(Kind::WriteFailed, error);
-    return {};
+    const SaveResult saved = replaceFile(path, bytes);
+    if (saved.error == 0)
+        return {};
+    FileOutcome failed = FileOutcome::of(Kind::WriteFailed, saved.error);
+    failed.backup = saved.backup;
+    return failed;
 }

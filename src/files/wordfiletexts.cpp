@@ -98,6 +98,17 @@ QString writeFailedText(int error)
     return joinLines(QStringLiteral("Fel vid skrivning till fil."), saveErrorText(error));
 }
 
+QString backupKeptText(const QString &backup)
+{
+    return QStringLiteral("Filen kunde inte återställas. Den gamla filen finns kvar i: ") + backup;
+}
+
+QString leftoverBackupText(const QStringList &backups)
+{
+    return joinLines(QStringLiteral("En sparning avbröts innan den var klar. Den gamla filen finns kvar i:"),
+                     backups.join(QStringLiteral("\r\n")));
+}
+
 QString extensionQuestion()
 {
     return joinLines(QStringLiteral("Filen har inte ändelsen .gls!"),

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 
 #include <QString>
+#include <QStringList>
 
 // The texts, titles and dialog settings of saving, opening, appending,
 // exporting and importing word lists.
@@ -24,6 +25,10 @@ QString fixedOpenErrorText(int error);   // "Fel vid öppna. Error =": a fixed p
 QString pendingOpenErrorText(int error); // "Error= ": the chosen path is broken; reading goes on
 QString readErrorText(int error);        // "Error = ": the file cannot be read
 QString writeFailedText(int error);      // writing failed; the old file is unharmed
+QString backupKeptText(const QString &backup); // where the old bytes wait after a failed in-place write
+
+// At the start: the backups that saves killed while writing in place left.
+QString leftoverBackupText(const QStringList &backups);
 
 QString extensionQuestion();
 Message badHeaderMessage();

@@ -1,4 +1,5 @@
-#include "files/filebytes.h"
+#include "files/safesave.h"
+#include "support/fakes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,8 +10,10 @@
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/file.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +25,7 @@ constexpr gid_t NoGroup = 65534, OwnGroup = 65533;
 constexpr int CannotDropRoot = 255; // no errno is that high
 const QByteArray Old = QByteArray("old list ").repeated(20);
 const QByteArray New("new list");
+const QByteArray Longer = QByteArray("new list ").repeated(40); // longer than Old
 
 QByteArray name(const QDir &dir, const QString &entry)
 {
@@ -66,12 +70,52 @@ QMap<QString, QString> entries(const QDir &dir)
     return found;
 }
 
+// A POSIX ACL that also lets the group OwnGroup write, as setfacl writes it.
+QByteArray aclLettingGroupWrite()
+{
+    QByteArray acl("\x02\0\0\0", 4);
+    const auto entry = [&acl](quint16 tag, quint16 perm, quint32 id) {
+        acl.append(reinterpret_cast<const char *>(&tag), 2).append(reinterpret_cast<const char *>(&perm), 2);
+        acl.append(reinterpret_cast<const char *>(&id), 4);
+    };
+    entry(0x01, 6, ~0u);      // owner
+    entry(0x04, 4, ~0u);      // owning group
+    entry(0x08, 6, OwnGroup); // a named group
+    entry(0x10, 6, ~0u);      // mask
+    entry(0x20, 4, ~0u);      // others
+    return acl;
+}
+
+// The extended attributes of the file at path, as "name=value" lines.
+QStringList attributes(const QByteArray &path)
+{
+    QByteArray names(4096, '\0');
+    const ssize_t size = ::listxattr(path.constData(), names.data(), size_t(names.size()));
+    QStringList found;
+    for (const QByteArray &attribute : names.left(qMax<ssize_t>(size, 0)).split('\0')) {
+        QByteArray value(4096, '\0');
+        const ssize_t length = ::getxattr(path.constData(), attribute.constData(), value.data(), 4096);
+        if (!attribute.isEmpty())
+            found << QString::fromLatin1(attribute + '=' + value.left(qMax<ssize_t>(length, 0)).toHex());
+    }
+    found.sort();
+    return found;
+}
+
 } // namespace
 
 class FileBytesTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_cache; // the backups of these saves, open to nobody too
+
 private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
+        ::chown(QFile::encodeName(m_cache.path()).constData(), Nobody, NoGroup);
+    }
+
     void saveTargets_data()
     {
         QTest::addColumn<QString>("target"); // what target.gls is, in a folder of nobody's when run as root
@@ -87,6 +131,11 @@ private slots:
         QTest::newRow("file in a locked folder") << "locked" << 0;
         QTest::newRow("new file in a locked folder") << "locked, none" << EACCES;
         QTest::newRow("file with two hard links") << "linked" << 0;
+        QTest::newRow("linked, the write fails: put back") << "linked, full" << EFBIG;
+        QTest::newRow("name of 250 bytes") << "long name" << 0;
+        QTest::newRow("another's file, mode 666") << "another's" << 0;
+        QTest::newRow("another's file in a sticky folder") << "sticky" << 0;
+        QTest::newRow("ACL and attribute kept") << "attributes" << 0;
     }
     void saveTargets()
     {
@@ -94,7 +143,9 @@ private slots:
         QFETCH(int, error);
         QTemporaryDir temporary;
         const QDir dir(temporary.path());
-        const QByteArray path = name(dir, "target.gls");
+        const QString fileName = target == "long name" ? QString(246, u'a') + u".gls"_s : u"target.gls"_s;
+        const QByteArray path = name(dir, fileName);
+        const QByteArray bytes = target == "linked, full" ? Longer : New;
         if (target == "fifo") {
             QCOMPARE(::mkfifo(path.constData(), 0644), 0);
         } else if (target == "device") {
@@ -110,29 +161,40 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Old) == Old.size());
             QCOMPARE(::symlink("twin.gls", path.constData()), 0);
         } else if (target != "locked, none") {
-            QFile file(dir.filePath("target.gls"));
+            QFile file(dir.filePath(fileName));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Old) == Old.size());
-            QCOMPARE(::fchmod(file.handle(), target == "444" ? 0444 : 0640), 0);
-            if (target == "linked")
+            const bool others = target == "another's" || target == "sticky";
+            QCOMPARE(::fchmod(file.handle(), target == "444" ? 0444 : others ? 0666 : 0640), 0);
+            if (target.startsWith("linked"))
                 QCOMPARE(::link(path.constData(), name(dir, "twin.gls").constData()), 0);
+            if (target == "attributes" && (::fsetxattr(file.handle(), "user.note", "x", 1, 0) != 0 ||
+                                           ::fsetxattr(file.handle(), "system.posix_acl_access",
+                                                       aclLettingGroupWrite().constData(), 44, 0) != 0))
+                QSKIP("This file system keeps no extended attributes.");
         }
-        for (const QString &entry : {u"."_s, u"target.gls"_s, u"twin.gls"_s})
+        for (const QString &entry : {u"."_s, fileName, u"twin.gls"_s})
             ::lchown(name(dir, entry).constData(), Nobody, NoGroup);
-        ::chmod(name(dir, ".").constData(), target.startsWith("locked") ? 0555 : 0700);
+        if (target == "another's" || target == "sticky") // root's file, which nobody may write
+            ::lchown(path.constData(), 0, 0);
+        if (target == "sticky")
+            ::lchown(name(dir, ".").constData(), 0, 0);
+        const mode_t folderMode = target.startsWith("locked") ? 0555 : target == "sticky" ? 01777 : 0700;
+        ::chmod(name(dir, ".").constData(), folderMode);
+        const QStringList attributesBefore = attributes(path);
         QMap<QString, QString> expected = entries(dir);
-        for (const QString &entry : {u"target.gls"_s, u"twin.gls"_s}) {
+        for (const QString &entry : {fileName, u"twin.gls"_s}) {
             if (error == 0 && expected.contains(entry) && !QFileInfo(dir.filePath(entry)).isSymLink())
-                expected[entry] = expected[entry].section(u' ', 0, 1) + u' ' + New;
+                expected[entry] = expected[entry].section(u' ', 0, 1) + u' ' + bytes;
         }
 
         const int status = inChild(
             [&] {
-                if (target == "full") { // no write may pass 4 bytes
+                if (target.endsWith("full")) { // no write may pass 4 bytes, or 200 in place
                     std::signal(SIGXFSZ, SIG_IGN);
-                    const rlimit small{4, RLIM_INFINITY};
+                    const rlimit small{target == "full" ? 4u : 200u, RLIM_INFINITY};
                     ::setrlimit(RLIMIT_FSIZE, &small);
                 }
-                return replaceFile(dir.filePath("target.gls"), New);
+                return replaceFile(dir.filePath(fileName), bytes).error;
             },
             true);
         ::chmod(name(dir, ".").constData(), 0700);
@@ -140,46 +202,90 @@ private slots:
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), error);
         QCOMPARE(entries(dir), expected); // nothing else changed, nothing left behind
+        QCOMPARE(attributes(path), attributesBefore);
+        QCOMPARE(leftoverBackups(), QStringList());
     }
 
-    // Saves killed while writing leave one file named after the target, with
-    // the target's permissions and group before a byte is in it; the next save
-    // replaces it and keeps them.
-    void interruptedSaves()
+    // A save killed while it writes beside the file leaves the old file whole
+    // and nothing beside it; killed while it writes in place, it leaves the old
+    // bytes in a backup that the next start names.
+    void killedSaves()
     {
         QTemporaryDir temporary;
         const QDir dir(temporary.path());
-        QFile file(dir.filePath("old.gls"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Old) == Old.size() && file.flush());
-        QCOMPARE(::fchmod(file.handle(), 0660), 0); // the umask below takes 020 away
-        // Root's file, in a group that nobody may give, in nobody's folder: nobody saves it.
-        const bool root = ::geteuid() == 0;
-        const uid_t saver = root ? Nobody : ::geteuid();
-        const gid_t group = root ? NoGroup : ::getegid();
-        QCOMPARE(::fchown(file.handle(), root ? 0 : saver, group), 0);
-        ::chown(name(dir, ".").constData(), Nobody, NoGroup);
-        const auto save = [&dir] { return replaceFile(dir.filePath("old.gls"), New); };
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            const int status = inChild(
-                [&save] {
-                    ::umask(022);
-                    const rlimit small{4, RLIM_INFINITY};
+        QVERIFY(writeBytes(dir.filePath("old.gls"), Old));
+        const auto killedSaving = [&] {
+            return inChild(
+                [&] {
+                    const rlimit small{200, RLIM_INFINITY};
                     ::setrlimit(RLIMIT_FSIZE, &small);
                     std::signal(SIGXFSZ, SIG_DFL);
-                    return save();
+                    return replaceFile(dir.filePath("old.gls"), Longer).error;
                 },
-                true);
-            SKIP_WHEN_STILL_ROOT(status);
-            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
-        }
-        const auto kept = [group](uid_t owner, const QByteArray &bytes) {
-            return u"100660 %1:%2 "_s.arg(owner).arg(group) + bytes;
+                false);
         };
-        using Entries = QMap<QString, QString>;
-        QCOMPARE(entries(dir), Entries({{".old.gls.ordkvarnen-tmp", kept(saver, New.left(4))},
-                                        {"old.gls", kept(root ? 0 : saver, Old)}}));
-        QCOMPARE(inChild(save, true), 0);
-        QCOMPARE(entries(dir), Entries({{"old.gls", kept(saver, New)}}));
+        int status = killedSaving();
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+        QCOMPARE(entries(dir).keys(), QStringList{"old.gls"});
+        QCOMPARE(entries(dir).value("old.gls").section(u' ', 2), Old);
+        QCOMPARE(leftoverBackups(), QStringList());
+
+        QCOMPARE(::link(name(dir, "old.gls").constData(), name(dir, "twin.gls").constData()), 0);
+        status = killedSaving();
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+        const QStringList backups = leftoverBackups();
+        QCOMPARE(backups.size(), 1);
+        QVERIFY(backups[0].endsWith("-old.gls"));
+        QFile backup(backups[0]);
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), Old);
+        QCOMPARE(QFileInfo(backups[0]).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    }
+
+    // Temporary files that killed saves left are removed by a later save in
+    // their folder, unless a save holds them or may have just made them.
+    void leftoversRemoved()
+    {
+        QTemporaryDir temporary;
+        const QDir dir(temporary.path());
+        const QStringList planted{".okv-stale.tmp", ".lista.gls.ordkvarnen-tmp", ".okv-held.tmp", ".okv-new.tmp"};
+        for (const QString &entry : planted)
+            QVERIFY(writeBytes(dir.filePath(entry), "x"));
+        for (const QString &entry : planted.first(3)) {
+            const timespec hourAgo[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+            QCOMPARE(::utimensat(AT_FDCWD, name(dir, entry).constData(), hourAgo, 0), 0);
+        }
+        QFile held(dir.filePath(".okv-held.tmp"));
+        QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
+        QCOMPARE(replaceFile(dir.filePath("lista.gls"), New).error, 0);
+        QCOMPARE(entries(dir).keys(), (QStringList{".okv-held.tmp", ".okv-new.tmp", "lista.gls"}));
+    }
+
+    // Two copies of the program saving the same file never collide: every
+    // save succeeds and the file holds one of the lists whole.
+    void twoSavers()
+    {
+        QTemporaryDir temporary;
+        const QDir dir(temporary.path());
+        const QByteArray lists[2] = {QByteArray("first ").repeated(500), QByteArray("second ").repeated(400)};
+        pid_t savers[2];
+        for (int i = 0; i < 2; ++i) {
+            if ((savers[i] = ::fork()) == 0) {
+                int failures = 0;
+                for (int save = 0; save < 100; ++save)
+                    failures += replaceFile(dir.filePath("lista.gls"), lists[i]).error != 0;
+                ::_exit(failures);
+            }
+        }
+        for (const pid_t saver : savers) {
+            int status = -1;
+            ::waitpid(saver, &status, 0);
+            QVERIFY(WIFEXITED(status));
+            QCOMPARE(WEXITSTATUS(status), 0);
+        }
+        QCOMPARE(entries(dir).keys(), QStringList{"lista.gls"});
+        const QString kept = entries(dir).value("lista.gls").section(u' ', 2);
+        QVERIFY(kept == lists[0] || kept == lists[1]);
     }
 };
 
