@@ -3,6 +3,7 @@
 #include "app/version.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 
@@ -41,6 +42,10 @@ const QStringList QtValueOptions = {QStringLiteral("platform"),
                                     QStringLiteral("name"),
                                     QStringLiteral("style"),
                                     QStringLiteral("stylesheet")};
+// Qt's options that name a file Qt reads whole before any window shows: a
+// device or a named pipe there would make the start hang or fill memory.
+const QStringList QtFileOptions = {QStringLiteral("stylesheet"), QStringLiteral("qwindowicon")};
+constexpr qint64 QtFileLimit = 1 << 20;
 const QStringList QtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
                              QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
 
@@ -113,6 +118,14 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty()) {
         return {CommandLineUsageError,
                 usageError(QStringLiteral("okänt argument: ") + parser.positionalArguments().first()), true};
+    }
+    for (const QString &name : QtFileOptions) {
+        const QFileInfo file(parser.value(name));
+        if (parser.isSet(name) && (!file.isFile() || file.size() > QtFileLimit))
+            return {CommandLineUsageError,
+                    usageError(QStringLiteral("flaggan ") + asTyped(arguments, name) +
+                               QStringLiteral(" ska ange en vanlig fil på högst 1 MiB: ") + parser.value(name)),
+                    true};
     }
     return {};
 }

@@ -19,5 +19,7 @@ inline constexpr int CommandLineUsageError = 2;
 // Reads arguments (the first one is the program's path). --help and
 // --version print and end with 0; an unknown option or an argument the
 // program takes none of ends with CommandLineUsageError. Qt's own options
-// (-style, -platform, -session and the like) pass through to Qt.
+// (-style, -platform, -session and the like) pass through to Qt; those that
+// name a file (-stylesheet, -qwindowicon) only with a regular file of at most
+// 1 MiB, else they too end with CommandLineUsageError.
 CommandLineOutcome parseCommandLine(const QStringList &arguments);

@@ -51,5 +51,13 @@ QString textForShowing(const QString &text)
         else if (blank)
             lastBlank = shown.size() - 1;
     }
+    // A text view lays out every line, however short: the rest is not shown.
+    qsizetype lines = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == u'\n' && ++lines == InfoLineLimit) {
+            shown.truncate(i);
+            break;
+        }
+    }
     return shown;
 }

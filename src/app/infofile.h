@@ -24,4 +24,7 @@ QString cannotOpenText(const QString &path);
 // lays out a line as a whole, in time that grows fast with its length: a
 // megabyte in one line takes seconds, in lines of LongRun it shows at once.
 inline constexpr qsizetype LongRun = 10'000;
+// Only the first InfoLineLimit lines are shown: a view lays out each line, so
+// millions of line breaks alone would keep the start window from showing.
+inline constexpr qsizetype InfoLineLimit = 2'000;
 QString textForShowing(const QString &text);

@@ -28,6 +28,9 @@ struct WordPair {
 class WordList {
 public:
     static constexpr int MaxPairs = 255; // the practice position is 8 bits wide
+    // The longest word any word file can hold: a record is at most 255 bytes,
+    // two of them the length. Text boxes take no more, imports skip longer ones.
+    static constexpr int MaxWordLength = 253;
 
     int count() const { return int(m_pairs.size()); }
     bool isFull() const { return count() >= MaxPairs; }

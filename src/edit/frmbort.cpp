@@ -94,6 +94,8 @@ void FrmBort::buildChangeControls(QWidget *client)
         bold(named(new QLabel(QStringLiteral("Skriv in den nya översättningen:"), client), "lbloversatt"));
     m_txteng = named(new QLineEdit(QStringLiteral("eng"), client), "txteng",
                      QStringLiteral("Här skriver du in den nya översättningen"));
+    for (QLineEdit *box : {m_txtsv, m_txteng})
+        box->setMaxLength(WordList::MaxWordLength);
     m_cmdlaggtill = named(new QPushButton(QStringLiteral("&Ändra"), client), "cmdlaggtill");
     m_cmdBak = named(new QPushButton(QStringLiteral("&Ångra"), client), "cmdBak");
 

@@ -43,8 +43,10 @@ void FrmGlos::buildControls()
     QLabel *tid = addClock(client, QStringLiteral("Label1"), "Timer", m_session.state.showClock);
     m_surfaces = {client, text1, text2, text3, tid};
 
-    m_txtsv->setFont(large);
-    m_txteng->setFont(large);
+    for (QLineEdit *box : {m_txtsv, m_txteng}) {
+        box->setFont(large);
+        box->setMaxLength(WordList::MaxWordLength);
+    }
     placeTwips(text3, 360, 120, 375, 240);
     placeTwips(m_listGlos, 240, 360, 1335, 2595);
     placeTwips(text1, 2040, 120, 1935, 375);

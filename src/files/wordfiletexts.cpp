@@ -9,9 +9,14 @@ const QString SaveFolder = QStringLiteral(R"(D:\Spel\Res\Vrak\mrk_program\mrk\Kv
 
 const QString TextFilter = QStringLiteral("Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv");
 
+// A word in quotes; a long one only begins there, so that the box stays small.
 QString quoted(const QString &word)
 {
-    return u'"' + word + u'"';
+    constexpr qsizetype Shown = 40;
+    if (word.size() <= Shown)
+        return u'"' + word + u'"';
+    const qsizetype cut = word[Shown - 1].isHighSurrogate() ? Shown - 1 : Shown;
+    return u'"' + word.left(cut) + QStringLiteral("…\"");
 }
 
 QString pairsText(int pairCount)

@@ -184,7 +184,10 @@ Parsed parse(const QByteArray &bytes)
         if (reader.skipQuietLine())
             continue;
         const QStringList fields = reader.readLine(separator);
-        if (fields.size() >= 2 && !fields[0].isEmpty() && !fields[1].isEmpty())
+        const auto isWord = [](const QString &field) {
+            return !field.isEmpty() && field.size() <= WordList::MaxWordLength;
+        };
+        if (fields.size() >= 2 && isWord(fields[0]) && isWord(fields[1]))
             parsed.pairs.append({fields[0], fields[1]});
         else
             ++parsed.skipped;

@@ -44,6 +44,7 @@ void FrmOva::buildControls()
     (new QVBoxLayout(m_fr))->addWidget(m_frsv);
     m_txteng = named(new QLineEdit(client), "txteng", QStringLiteral("Skriv in översättningen här."));
     m_txteng->setFont(sized(font(), 24));
+    m_txteng->setMaxLength(WordList::MaxWordLength);
 
     const QFont buttonFont = sized(font(), 13.5);
     m_cmdKlar = named(new QPushButton(QStringLiteral("Klar"), client), "cmdKlar",

@@ -32,6 +32,11 @@ private slots:
                                     << QString();
         QTest::newRow("qt value missing")
             << QStringList{"-platform"} << 2 << true << "saknar värde: -platform";
+        const QString sheet = QFINDTESTDATA("tst_commandline.cpp"); // any small regular file
+        QTest::newRow("qt style sheet") << QStringList{"-stylesheet", sheet} << -1 << false << QString();
+        QTest::newRow("style sheet a device") << QStringList{"-stylesheet", "/dev/zero"} << 2 << true
+                                              << "flaggan -stylesheet ska ange en vanlig fil på högst 1 MiB: /dev/zero";
+        QTest::newRow("icon missing") << QStringList{"-qwindowicon=/saknas.png"} << 2 << true << "-qwindowicon ska";
         QTest::newRow("value to a flag") << QStringList{"--help=ja"} << 2 << true << "inget värde: --help=ja";
     }
 

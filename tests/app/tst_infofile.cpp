@@ -81,6 +81,7 @@ private slots:
         QTest::newRow("words") << u"ab "_s.repeated(4000)
                                << u"ab "_s.repeated(3333) + u'\n' + u"ab "_s.repeated(667);
         QTest::newRow("no-break space") << run + u'\u00A0' << run + u"\n\u00A0"_s;
+        QTest::newRow("2000 lines at most") << u"rad\n"_s.repeated(3000) << u"rad\n"_s.repeated(1999) + u"rad"_s;
     }
     void textForShowing()
     {

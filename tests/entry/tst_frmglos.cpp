@@ -53,6 +53,14 @@ private slots:
                  u"sv256"_s); // nothing typed is lost
     }
 
+    // A word box takes no longer word than a word file can hold.
+    void wordsAreAtMostAWordFileLong()
+    {
+        main();
+        t->run(u"txtsv="_s + QString(300, u'a') + u" txteng="_s + QString(253, u'b') + u" cmdNästa"_s);
+        QCOMPARE(t->session.list().pairs(), (QList<WordPair>{{QString(253, u'a'), QString(253, u'b')}}));
+    }
+
     void messagesOfTheCommands_data()
     {
         // A list of `pairs` pairs, `user` logged in; then `command` with the

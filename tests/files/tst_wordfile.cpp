@@ -26,6 +26,10 @@ private slots:
         QTest::newRow("hund in two pairs") << QList<WordPair>{{"bil", "car"}, {"hund", "dog"}}
                                            << "Ordet \"hund\" är för långt för att sparas.\r\n"
                                               "I en lista med 2 glosor får ett ord ha högst 3 tecken.";
+        QTest::newRow("a long word quoted in part") << QList<WordPair>{{u"ö"_s.repeated(600'000), "a"}}
+                                                    << u"Ordet \"%1…\" är för långt för att sparas.\r\n"
+                                                       "I en lista med 1 glosa får ett ord ha högst 1 tecken."_s
+                                                           .arg(u"ö"_s.repeated(40));
         QTest::newRow("ö as o and combining diaeresis")
             << QList<WordPair>{{u"o\u0308ga"_s, "eye"}, {"bil", "car"}} << QString();
         // Bytes 80 to 9F, where Windows-1252 is not Latin-1.

@@ -69,6 +69,8 @@ private slots:
         QTest::newRow("UTF-16 LE") << "\xFF\xFE\xF6\0g\0a\0\t\0e\0y\0e\0\r\0\n\0"_ba << u"öga=eye"_s << 0;
         QTest::newRow("UTF-16 BE") << "\xFE\xFF\0\xF6\0g\0a\0;\0e\0y\0e"_ba << u"öga=eye"_s << 0;
         QTest::newRow("empty") << QByteArray() << "" << 0;
+        QTest::newRow("a word longer than a word file holds")
+            << "a\t" + QByteArray(254, 'x') + "\n" + QByteArray(253, 'y') + "\tb\n" << QString(253, u'y') + "=b" << 1;
         // clang-format on
     }
 
