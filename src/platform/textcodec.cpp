@@ -170,9 +170,17 @@ std::optional<QStringConverter::Encoding> utf16Mark(QByteArrayView bytes)
 QString decodeTextFile(const QByteArray &bytes)
 {
     if (const std::optional<QStringConverter::Encoding> utf16 = utf16Mark(bytes)) {
-        // The mark is left out; an odd last byte or a lone surrogate reads as U+FFFD.
+        // The mark is left out; an odd last byte or a lone surrogate reads as
+        // U+FFFD, so that the text is valid Unicode as any other file's.
         QStringDecoder decoder(*utf16, QStringConverter::Flag::Stateless);
-        return decoder(QByteArrayView(bytes).sliced(2));
+        QString text = decoder(QByteArrayView(bytes).sliced(2));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+        return text;
     }
     const QByteArrayView body = withoutBom(bytes);
     if (std::optional<QString> text = strictUtf8(body))

@@ -67,6 +67,7 @@ private slots:
         QTest::newRow("one bad byte: all Windows-1252") << "\xC3\xB6;a\n\xF6;b\n"_ba << u"Ã¶=a|ö=b"_s << 0;
         QTest::newRow("emoji") << "katt\t\xF0\x9F\x90\x88\n"_ba << u"katt=🐈"_s << 0;
         QTest::newRow("UTF-16 LE") << "\xFF\xFE\xF6\0g\0a\0\t\0e\0y\0e\0\r\0\n\0"_ba << u"öga=eye"_s << 0;
+        QTest::newRow("UTF-16, a lone surrogate") << "\xFF\xFE\0\xD8" "a\0\t\0b\0"_ba << u"\uFFFDa=b"_s << 0;
         QTest::newRow("UTF-16 BE") << "\xFE\xFF\0\xF6\0g\0a\0;\0e\0y\0e"_ba << u"öga=eye"_s << 0;
         QTest::newRow("empty") << QByteArray() << "" << 0;
         QTest::newRow("a word longer than a word file holds")
