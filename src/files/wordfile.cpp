@@ -40,8 +40,13 @@ FileOutcome encodeWords(const QList<WordPair> &pairs, QList<QByteArray> &encoded
     const int longest = maxWordBytes(pairCount);
     for (const WordPair &pair : pairs) {
         for (const QString &given : {pair.swedish, pair.english}) {
-            // A letter pasted as base and combining mark is one byte too.
-            const QString word = given.normalized(QString::NormalizationForm_C);
+            // A letter pasted as base and combining mark is one byte too. Text
+            // without a character from U+0300 on (where the combining marks
+            // begin) is composed already, as the list's words are.
+            bool plain = true;
+            for (const QChar c : given)
+                plain &= c.unicode() < 0x300;
+            const QString word = plain ? given : given.normalized(QString::NormalizationForm_C);
             bool representable = false;
             QByteArray bytes = encodeWindows1252(word, &representable);
             if (word.isEmpty())
