@@ -8,7 +8,8 @@
 // run under callgrind gives a figure that does not move with load.
 //
 // Usage: bench_startup PROGRAM REFERENCE BARE [RUNS]
-// All programs inherit the environment (QT_QPA_PLATFORM=offscreen).
+// All programs inherit the environment: QT_QPA_PLATFORM=offscreen, or xcb
+// with DISPLAY on an X server; each measure names the platform.
 #include "summary.h"
 
 #include <sys/resource.h>
@@ -154,6 +155,11 @@ int main(int argc, char *argv[])
             instructionsOf[which] = instructions(programs[which], scratch);
         const bool counted =
             std::find(std::begin(instructionsOf), std::end(instructionsOf), 0.0) == std::end(instructionsOf);
+        const char *platform = std::getenv("QT_QPA_PLATFORM");
+        const auto printRow = [on = std::string(" [") + (platform ? platform : "default") + "]"](SummaryRow row) {
+            row.measure += on;
+            ::printRow(row);
+        };
 
         // Against the same start window: the targets.
         printRow({"Start-up, min (ms)", minimum(own.milliseconds), minimum(reference.milliseconds)});

@@ -29,7 +29,8 @@ void setApplicationIdentity()
     QCoreApplication::setApplicationName(ApplicationId);
     QCoreApplication::setApplicationVersion(ProgramVersion::number());
     QGuiApplication::setDesktopFileName(ApplicationId);
-    // The installed scalable icon; where no icon theme has it (a build run
-    // from its tree), the small picture the start window shows.
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(ApplicationId, QIcon(programLogo())));
+    // The picture the start window shows, already in the program: a look-up
+    // in the icon themes would read their index files before the first frame.
+    // Desktops show the installed icon through the menu entry anyway.
+    QGuiApplication::setWindowIcon(QIcon(programLogo()));
 }
