@@ -8,6 +8,7 @@
 #include "files/safesave.h"
 #include "files/wordfiletexts.h"
 #include "options/frmalt.h"
+#include "practice/missed.h"
 #include "practice/frmova.h"
 
 #include <QGuiApplication>
@@ -68,8 +69,16 @@ void Program::wire(FrmSplash &window)
 void Program::wire(FrmGlos &main)
 {
     QObject::connect(&main, &FrmGlos::practiceRequested, &main, [this] {
-        frmOva.get().startPractice();
+        frmOva.get().startPractice(session.list());
         frmglos.unload(); // practice has its own snapshot; the list stays in the session
+    });
+    QObject::connect(&main, &FrmGlos::missedPracticeRequested, &main, [this] {
+        WordList missed;
+        missed.append(missedInList(session.list(), session.practice.lastMissed));
+        if (missed.count() == 0)
+            return;
+        frmOva.get().startPractice(missed);
+        frmglos.unload();
     });
     QObject::connect(&main, &FrmGlos::editRequested, &main, [this] { openEdit(); });
     QObject::connect(&main, &FrmGlos::viewRequested, &main, [this] {

@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "options/users.h"
+#include "practice/missed.h"
 #include "platform/palettecolor.h"
 
 #include <QListWidget>
@@ -74,6 +75,7 @@ void FrmGlos::buildMenus()
         QAction *item = addMenuItem(menu, text, name);
         item->setShortcut(key);
         connect(item, &QAction::triggered, this, handler);
+        return item;
     };
     QMenu *arkiv = addMenu(QStringLiteral("&Avsluta"), "mnuArkiv");
     addItem(arkiv, QStringLiteral("&Avsluta"), "mnuAvlsuta", &FrmGlos::quitRequested, Qt::CTRL | Qt::Key_Q);
@@ -86,6 +88,8 @@ void FrmGlos::buildMenus()
     addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::openRequested, Qt::CTRL | Qt::Key_O);
     addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill", &FrmGlos::appendRequested);
     addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::optionsRequested);
+    m_mnuAltMissade =
+        addItem(alt, QStringLiteral("Öva på &missade glosor"), "mnuAltMissade", &FrmGlos::missedPracticeRequested);
     addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportRequested);
     addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importRequested);
 }
@@ -103,6 +107,11 @@ void FrmGlos::Form_Load()
     showList();
 }
 
+void FrmGlos::enableMissed()
+{
+    m_mnuAltMissade->setEnabled(!missedInList(m_session.list(), m_session.practice.lastMissed).isEmpty());
+}
+
 void FrmGlos::showList()
 {
     // Words added at the end are added below the ones listed, so that the
@@ -116,6 +125,7 @@ void FrmGlos::showList()
         }
     }
     m_listGlos->addItems(words.mid(listed));
+    enableMissed();
 }
 
 void FrmGlos::addPair()

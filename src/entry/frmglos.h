@@ -18,6 +18,7 @@ public:
 
 signals:
     void practiceRequested();
+    void missedPracticeRequested(); // "Öva på &missade glosor"
     void editRequested();
     void viewRequested();
     void saveRequested();
@@ -33,6 +34,7 @@ private:
     void buildControls();
     void buildMenus();
     void showList();
+    void enableMissed(); // "Öva på &missade glosor" while the last practice missed listed pairs
     void addPair();     // "Lägg till glosa"
     void askPractice(); // "Öva"
     void askEdit();     // "Ändra/&Ta bort"
@@ -43,4 +45,5 @@ private:
     QLineEdit *m_txtsv = nullptr;
     QLineEdit *m_txteng = nullptr;
     QListWidget *m_listGlos = nullptr;
+    QAction *m_mnuAltMissade = nullptr;
 };

@@ -103,10 +103,10 @@ void FrmOva::Form_Load()
     paintText(m_txteng, state.practiceColors.text);
 }
 
-void FrmOva::startPractice()
+void FrmOva::startPractice(const WordList &pairs)
 {
     show();
-    m_session.practice.snapshot = m_session.list();
+    m_session.practice.snapshot = pairs;
     m_engine.start();
     showEngine();
     updateClock();
@@ -196,6 +196,7 @@ void FrmOva::giveHint()
 
 void FrmOva::goBack()
 {
+    m_engine.finish();
     emit backRequested();
     m_session.dialogs().inform(PracticeEngine::summaryText(m_session.practice));
     unload(); // the counts live on in the session

@@ -19,9 +19,9 @@ class FrmOva final : public Form {
 public:
     explicit FrmOva(Session &session);
 
-    // The main window's practice button: shows this window, takes a snapshot
-    // of the list and asks the first question.
-    void startPractice();
+    // Shows this window, takes pairs as the practice's snapshot and asks the
+    // first question: the whole list, or the pairs missed last time.
+    void startPractice(const WordList &pairs);
     // Back from the options window: shows this window and asks the question
     // that was being asked, from the same snapshot, in the direction now in
     // force; the counts and hints go on.

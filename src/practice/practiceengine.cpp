@@ -54,6 +54,7 @@ PracticeEngine::PracticeEngine(AppState &state, PracticeState &practice, const W
 void PracticeEngine::start()
 {
     m_practice.hintLetters = 0;
+    m_practice.missed.clear();
     if (m_state.directionMode == DirectionMode::Repeat)
         m_state.currentDirection = Direction::English; // each word begins with its English side
     if (m_state.practiceOrder == PracticeOrder::Random) {
@@ -63,6 +64,20 @@ void PracticeEngine::start()
         m_state.questionIndex = 1;
     }
     showQuestion();
+}
+
+void PracticeEngine::finish()
+{
+    m_practice.lastMissed = m_practice.missed;
+}
+
+void PracticeEngine::markMissed()
+{
+    // Only while the pair is asked: a hint after "Rätt!" only shows it again.
+    const WordPair &pair = m_list.pair(m_state.questionIndex);
+    if (m_display.phase != Phase::AnsweredRight && m_display.phase != Phase::Finished &&
+        !m_practice.missed.contains(pair))
+        m_practice.missed.append(pair);
 }
 
 void PracticeEngine::resume()
@@ -75,6 +90,7 @@ void PracticeEngine::resume()
 PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
 {
     if (composed(answer) != expectedAnswer()) {
+        markMissed();
         m_display = {QString(), QStringLiteral("Fel försök igen"), WrongBack, Phase::AnsweredWrong};
         return Outcome::Wrong;
     }
@@ -114,6 +130,7 @@ void PracticeEngine::nextQuestion()
 PracticeEngine::HintResult PracticeEngine::giveHint()
 {
     countUp(m_practice.hintCount);
+    markMissed();
     const QString answer = expectedAnswer();
     const QList<qsizetype> ends = characterEnds(answer);
     HintResult result;

@@ -39,6 +39,8 @@ public:
 
     // A new practice started from the main window.
     void start();
+    // Practice ends: what it missed becomes what the last practice missed.
+    void finish();
     // Asks the current question again, as after a trip through the options
     // window; counts, hints and the pass go on.
     void resume();
@@ -57,6 +59,7 @@ private:
     // Counts a reveal and returns the box that shows the answer.
     Message revealAnswer();
     QString expectedAnswer() const;
+    void markMissed(); // the pair asked now
     void advanceQuestion();
     void swapDirection();
     void showQuestion();

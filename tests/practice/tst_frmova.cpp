@@ -100,6 +100,27 @@ private slots:
         t->dialogs.takeMessages();
     }
 
+    // A pair missed in practice can be practised alone until none is missed.
+    void missedPairsPractisedAgain()
+    {
+        const auto missedItem = [this] { return child<QAction>(t->program.frmglos.loaded(), u"mnuAltMissade"_s); };
+        t->startPractice({{u"hus"_s, u"house"_s}, {u"katt"_s, u"cat"_s}});
+        answer(u"hem"_s);
+        t->run(u"cmdforsok"_s);
+        answer(u"house"_s);
+        t->run(u"cmdny"_s);
+        answer(u"cat"_s);
+        QCOMPARE(t->dialogs.takeMessages(), (QList<Message>{okBox(u"Alla glosor är användna"_s), summaryBox(2, 1, 0, 0)}));
+        QVERIFY(missedItem()->isEnabled());
+
+        t->run(u"mnuAltMissade"_s);
+        QCOMPARE(shown(), u"hus|cmdKlar @txteng"_s);
+        answer(u"house"_s); // the only pair: practice over, nothing missed
+        QCOMPARE(t->dialogs.takeMessages(), (QList<Message>{okBox(u"Alla glosor är användna"_s), summaryBox(3, 1, 0, 0)}));
+        QVERIFY(!missedItem()->isEnabled());
+        QCOMPARE(t->listed(), (QStringList{u"hus"_s, u"katt"_s})); // the list itself unchanged
+    }
+
     void ctrlQEndsTheProgram()
     {
         t->startPractice({{u"hus"_s, u"house"_s}});

@@ -1,3 +1,4 @@
+#include "practice/missed.h"
 #include "practice/practiceengine.h"
 #include "support/fakes.h"
 
@@ -144,6 +145,60 @@ private slots:
         QCOMPARE(PracticeEngine::summaryText(rig.practice),
                  u"Du tränade 4 glosor\r\nDu hade 2 fel\r\nAnvände gloshjälpen 8 gång(er)\r\n"
                  u"Du använde fuskfunktionen 2 gång(er)\r\n"_s);
+    }
+
+    // Steps: R a right answer, W a wrong one and "Försök igen", H a hint, N "Nästa".
+    void missedPairs_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("endless");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("missed"); // the Swedish words
+        QTest::newRow("right at once") << 1 << false << "R N R N R" << "";
+        QTest::newRow("wrong, then right") << 1 << false << "W R N R N R" << "sv1";
+        QTest::newRow("hinted") << 2 << false << "R N H R N R" << "sv2";
+        QTest::newRow("wrong, and revealed") << 1 << false << "R N W R N H H R" << "sv2 sv3";
+        QTest::newRow("a hint after Rätt! misses nothing") << 1 << false << "R H N R N R" << "";
+        QTest::newRow("Repetera: missed in both halves, once") << 6 << false << "W R N W R N R N R N R N R" << "sv1";
+        QTest::newRow("endless, second pass") << 1 << true << "R N R N R N W R N R" << "sv1";
+    }
+    void missedPairs()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, endless);
+        QFETCH(QString, steps);
+        QFETCH(QString, missed);
+        Rig rig(3);
+        rig.state.directionMode = DirectionMode(mode);
+        rig.state.currentDirection = mode == 2 ? Direction::English : Direction::Swedish;
+        rig.state.endlessPractice = endless;
+        rig.practice.missed = {{"old", "miss"}}; // of an earlier practice
+        rig.engine.start();
+        for (const QString &step : steps.split(u' ')) {
+            const QString word = rig.engine.display().word;
+            if (step == u"R")
+                rig.engine.checkAnswer((word.startsWith(u"sv") ? u"en"_s : u"sv"_s) + word.mid(2));
+            else if (step == u"W")
+                rig.engine.checkAnswer(u"fel"_s), rig.engine.retryQuestion();
+            else if (step == u"H")
+                rig.engine.giveHint();
+            else
+                rig.engine.nextQuestion();
+        }
+        rig.engine.finish();
+        QStringList words;
+        for (const WordPair &pair : rig.practice.lastMissed)
+            words << pair.swedish;
+        QCOMPARE(words.join(u' '), missed);
+    }
+
+    // Missed pairs still in the list, in its order and once each, matched by both words.
+    void missedStillListed()
+    {
+        WordList list;
+        list.append(QList<WordPair>{{"a", "1"}, {"b", "2"}, {"c", "3"}, {"a", "1"}});
+        const QList<WordPair> missed{{"c", "3"}, {"b", "changed"}, {"gone", "x"}, {"a", "1"}};
+        QCOMPARE(render(missedInList(list, missed)), u"a=1|c=3"_s);
     }
 };
 
