@@ -39,7 +39,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
        "Kvartos Ordkvarn lets you type Swedish and English word pairs into a\n"
        "numbered list and practise them: it asks one word of each pair, checks\n"
        "the typed translation, lets you try again, gives the answer letter by\n"
-       "letter and ends with a summary. Every text in the program is Swedish.")
+       "letter and ends with a summary, can practise the missed words again and\n"
+       "says the words aloud. Every text in the program is Swedish.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ordkvarnen)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -50,4 +51,9 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 # At run time Qt's Swedish texts, and the icon engine that draws the scalable
 # icon the windows and the menu entry show.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6svg6")
+# "&Lyssna": the speech module depends on Qt's speech library (found from the
+# module's links); the voices come from its plugins: English offline through
+# flite, Swedish through speech-dispatcher and espeak-ng.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-speech-flite-plugin, qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng")
 include(CPack)

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/identity.h"
 #include "app/program.h"
+#include "platform/lazyspeaker.h"
 #include "platform/qtswedish.h"
 #include "platform/widgetdialogs.h"
 
@@ -32,7 +33,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     SystemRandom random;
     const FixedPaths paths = FixedPaths::fromEnvironment();
-    Program program({dialogs, clock, random, paths, [] { QCoreApplication::exit(0); }});
+    LazySpeaker speaker;
+    Program program({dialogs, clock, random, paths, speaker, [] { QCoreApplication::exit(0); }});
     program.start();
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "app/frmsplash.h"
 #include "app/infofile.h"
 #include "app/program.h"
+#include "platform/lazyspeaker.h"
 #include "platform/widgetdialogs.h"
 
 #include <QApplication>
@@ -37,7 +38,8 @@ Timing startOnce(const FixedPaths &paths)
     WidgetDialogs dialogs;
     SystemClock clock;
     SystemRandom random;
-    Program program({dialogs, clock, random, paths, [] {}});
+    LazySpeaker speaker; // never asked: nothing loads
+    Program program({dialogs, clock, random, paths, speaker, [] {}});
 
     QElapsedTimer timer;
     timer.start();

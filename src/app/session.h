@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/fixedpaths.h"
 #include "platform/random.h"
+#include "platform/speaker.h"
 #include "practice/practicestate.h"
 
 #include <QObject>
@@ -19,6 +20,7 @@ struct Services {
     const Clock &clock;
     RandomSource &random;
     const FixedPaths &paths;
+    Speaker &speaker;
     std::function<void()> quit;
 };
 
@@ -56,6 +58,7 @@ public:
     const Clock &clock() const { return m_services.clock; }
     RandomSource &random() const { return m_services.random; }
     const FixedPaths &paths() const { return m_services.paths; }
+    Speaker &speaker() const { return m_services.speaker; }
     void quit() const { m_services.quit(); }
 
 signals:

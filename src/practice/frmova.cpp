@@ -12,6 +12,7 @@
 
 namespace {
 constexpr qreal WordPoints = 24;
+const QString ListenTip = QStringLiteral("Tryck här för att höra ordet.");
 
 QFont sized(QFont font, qreal points)
 {
@@ -54,6 +55,7 @@ void FrmOva::buildControls()
     auto *hint = named(new QPushButton(QStringLiteral("Glos hjälp"), client), "Command1",
                        QStringLiteral("Tryck här om du glömt glosan!"));
     auto *cheat = named(new QPushButton(QStringLiteral("Fusk"), client), "CmdFusk");
+    m_cmdLyssna = named(new QPushButton(QStringLiteral("&Lyssna"), client), "cmdLyssna", ListenTip);
     auto *back = named(new QPushButton(QStringLiteral("Tillbaka"), client), "cmdmeny",
                        QStringLiteral("Tryck här för att komma tillbaka till startfönstret"));
     m_tid = addClock(client, QStringLiteral("Tid"), "Timer1", m_session.state.showClock);
@@ -62,6 +64,7 @@ void FrmOva::buildControls()
     placeTwips(m_fr, 240, 600, 6000, 900);
     placeTwips(m_txteng, 240, 1620, 6000, 615);
     placeTwips(hint, 5040, 2340, 1200, 375);
+    placeTwips(m_cmdLyssna, 3720, 2340, 1200, 375);
     for (QPushButton *step : {m_cmdKlar, m_cmdny, m_cmdforsok}) {
         placeTwips(step, 240, 2880, 2400, 615); // the three step buttons share one place
         step->setFont(buttonFont);
@@ -81,6 +84,7 @@ void FrmOva::buildControls()
     connect(m_cmdny, &QPushButton::clicked, this, &FrmOva::nextQuestion);
     connect(hint, &QPushButton::clicked, this, &FrmOva::giveHint);
     connect(back, &QPushButton::clicked, this, &FrmOva::goBack);
+    connect(m_cmdLyssna, &QPushButton::clicked, this, &FrmOva::listen);
 }
 
 void FrmOva::buildMenus()
@@ -128,6 +132,8 @@ void FrmOva::showEngine()
     showWhole(m_frsv, display.word, WordPoints);
     paintBackground(m_frsv, display.wordBack);
 
+    showSpeech();
+
     // The three step buttons share one place; at most one is on show. When
     // practice is over none is, so nothing invites a step that cannot come.
     QPushButton *step = nullptr;
@@ -159,6 +165,28 @@ void FrmOva::showEngine()
         step->setFocus();
 }
 
+void FrmOva::listen()
+{
+    m_speechAsked = true;
+    const PracticeEngine::Spoken word = m_engine.spokenWord();
+    showSpeech();
+    if (m_cmdLyssna->isEnabled())
+        m_session.speaker().say(word.text, word.language);
+}
+
+void FrmOva::showSpeech()
+{
+    if (!m_speechAsked)
+        return;
+    const Speaker::Language language = m_engine.spokenWord().language;
+    const bool voice = m_session.speaker().hasVoice(language);
+    m_cmdLyssna->setEnabled(voice);
+    m_cmdLyssna->setToolTip(voice ? ListenTip
+                            : language == Speaker::Language::Swedish
+                                ? QStringLiteral("Det finns ingen svensk röst på datorn att läsa upp ordet med.")
+                                : QStringLiteral("Det finns ingen engelsk röst på datorn att läsa upp ordet med."));
+}
+
 void FrmOva::checkAnswer()
 {
     const PracticeEngine::Outcome outcome = m_engine.checkAnswer(m_txteng->text());
@@ -188,9 +216,10 @@ void FrmOva::nextQuestion()
 void FrmOva::giveHint()
 {
     const PracticeEngine::HintResult hint = m_engine.giveHint();
-    if (hint.revealed)
+    if (hint.revealed) {
         m_session.dialogs().message(hint.reveal);
-    else
+        showSpeech(); // now the answer may be said
+    } else
         m_txteng->setText(hint.answerText);
 }
 

@@ -40,6 +40,8 @@ private:
     void nextQuestion(); // "Nästa"
     void giveHint();     // "Glos hjälp"
     void goBack();       // "Tillbaka"
+    void listen();       // "&Lyssna"
+    void showSpeech();   // "&Lyssna" disabled, and why, where no voice can say the word
     void buildControls();
     void buildMenus();
     void showEngine(); // puts the engine's labels and step button on screen
@@ -53,5 +55,7 @@ private:
     QPushButton *m_cmdKlar = nullptr;
     QPushButton *m_cmdny = nullptr;
     QPushButton *m_cmdforsok = nullptr;
+    QPushButton *m_cmdLyssna = nullptr;
+    bool m_speechAsked = false; // the speaker is loaded only once a word is to be said
     QLabel *m_tid = nullptr;
 };

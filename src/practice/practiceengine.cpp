@@ -55,6 +55,7 @@ void PracticeEngine::start()
 {
     m_practice.hintLetters = 0;
     m_practice.missed.clear();
+    m_revealed = false;
     if (m_state.directionMode == DirectionMode::Repeat)
         m_state.currentDirection = Direction::English; // each word begins with its English side
     if (m_state.practiceOrder == PracticeOrder::Random) {
@@ -123,6 +124,7 @@ void PracticeEngine::retryQuestion()
 
 void PracticeEngine::nextQuestion()
 {
+    m_revealed = false;
     advanceQuestion();
     m_practice.hintLetters = 0;
 }
@@ -147,8 +149,20 @@ PracticeEngine::HintResult PracticeEngine::giveHint()
 Message PracticeEngine::revealAnswer()
 {
     countUp(m_practice.cheatCount);
+    m_revealed = true;
     return {joinLines(QStringLiteral("Rätt svar är:"), expectedAnswer()), QStringLiteral("FUSK"),
             Message::Buttons::Ok, Message::Icon::None};
+}
+
+PracticeEngine::Spoken PracticeEngine::spokenWord() const
+{
+    using Language = Speaker::Language;
+    const bool answerShown = m_revealed || m_display.phase == Phase::AnsweredRight || m_display.phase == Phase::Finished;
+    if (answerShown)
+        return {m_list.pair(m_state.questionIndex).english, Language::English};
+    const Direction shown = m_state.currentDirection;
+    return {sideOf(m_state.questionIndex, shown),
+            shown == Direction::Swedish ? Language::Swedish : Language::English};
 }
 
 QString PracticeEngine::expectedAnswer() const

@@ -4,6 +4,7 @@
 #include "app/wordlist.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
+#include "platform/speaker.h"
 #include "practice/practicestate.h"
 
 #include <QString>
@@ -51,6 +52,15 @@ public:
 
     const Display &display() const { return m_display; }
 
+    // What "&Lyssna" may say now: while a question is asked, the word shown,
+    // in its language; after "Rätt!" or a revealed answer, the English word.
+    // Never an answer the user has not given or been shown.
+    struct Spoken {
+        QString text;
+        Speaker::Language language = Speaker::Language::Swedish;
+    };
+    Spoken spokenWord() const;
+
     static QString summaryText(const PracticeState &practice);
     static Message allUsedMessage();
     static int hintLimit(int length);
@@ -78,4 +88,5 @@ private:
     const WordList &m_list;
     RandomSource &m_random;
     Display m_display;
+    bool m_revealed = false; // the answer of the question asked now was shown
 };

@@ -135,7 +135,7 @@ private slots:
         QTest::newRow("splash") << u"start"_s << u"frmSplash txtinfo *cmdstart"_s << QSize();
         QTest::newRow("main") << u""_s << u"frmglos *txtsv txteng cmdNästa cmdOva listGlos"_s << QSize(5970, 3315);
         QTest::newRow("word-list view") << u"mnuAltGlos"_s << u"frmglosor *MSFlexGrid1"_s << QSize();
-        QTest::newRow("practice") << u"cmdOva"_s << u"frmOva *txteng Command1 cmdKlar cmdmeny"_s << QSize(6480, 3900);
+        QTest::newRow("practice") << u"cmdOva"_s << u"frmOva *txteng cmdLyssna Command1 cmdKlar cmdmeny"_s << QSize(6480, 3900);
         QTest::newRow("options, appearance") << u"mnuAltutse"_s
             << u"frmAlt *tbsOptions optklockan_0 optklockan_1 chebak chetxtrut chetxt cheglos cheova Command1"_s + end
             << options;

@@ -19,7 +19,8 @@ struct Commands {
     FakeClock clock;
     ScriptedRandom random;
     FixedPaths paths{{}, {}};
-    Session session{{dialogs, clock, random, paths, [] {}}};
+    FakeSpeaker speaker;
+    Session session{{dialogs, clock, random, paths, speaker, [] {}}};
     int changes = 0;
 
     explicit Commands(int pairs)

@@ -121,6 +121,34 @@ private slots:
         QCOMPARE(t->listed(), (QStringList{u"hus"_s, u"katt"_s})); // the list itself unchanged
     }
 
+    // "&Lyssna" says the word shown, in its language, and the English word once
+    // the answer is known; never an answer not yet given or shown.
+    void listenSaysWhatIsShown()
+    {
+        t->startPractice({{u"hus"_s, u"house"_s}, {u"katt"_s, u"cat"_s}});
+        t->run(u"cmdLyssna"_s);
+        answer(u"fel"_s);
+        t->run(u"cmdLyssna cmdforsok"_s);
+        answer(u"house"_s);
+        t->run(u"cmdLyssna cmdny cmdLyssna Command1 Command1 Command1"_s); // the third hint reveals "cat"
+        t->run(u"cmdLyssna"_s);
+        QCOMPARE(t->speaker.said, (QStringList{"sv:hus", "sv:hus", "en:house", "sv:katt", "en:cat"}));
+        QCOMPARE(t->dialogs.takeMessages().size(), 1); // the revealed answer, nothing from speech
+    }
+
+    void listenWithoutAVoice()
+    {
+        t->speaker.voices = {Speaker::Language::English};
+        t->startPractice({{u"hus"_s, u"house"_s}, {u"katt"_s, u"cat"_s}});
+        QVERIFY(control("cmdLyssna")->isEnabled()); // nothing is asked of speech before a press
+        t->run(u"cmdLyssna"_s);
+        QCOMPARE(t->speaker.said, QStringList());
+        QVERIFY(!control("cmdLyssna")->isEnabled());
+        QCOMPARE(control("cmdLyssna")->toolTip(), u"Det finns ingen svensk röst på datorn att läsa upp ordet med."_s);
+        answer(u"house"_s); // the English word may be said
+        QVERIFY(control("cmdLyssna")->isEnabled());
+    }
+
     void ctrlQEndsTheProgram()
     {
         t->startPractice({{u"hus"_s, u"house"_s}});

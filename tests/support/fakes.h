@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
+#include "platform/speaker.h"
 
 #include <QList>
 #include <QQueue>
@@ -68,6 +69,19 @@ public:
 
 private:
     QQueue<int> m_values;
+};
+
+// Records what would be said, as "sv:word" or "en:word", in the voices it has.
+class FakeSpeaker final : public Speaker {
+public:
+    bool hasVoice(Language language) override { return voices.contains(language); }
+    void say(const QString &text, Language language) override
+    {
+        said << (language == Language::Swedish ? QStringLiteral("sv:") : QStringLiteral("en:")) + text;
+    }
+
+    QList<Language> voices{Language::Swedish, Language::English};
+    QStringList said;
 };
 
 // The pairs as one line: "sv=en|…".

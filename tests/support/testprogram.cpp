@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 TestProgram::TestProgram()
     : paths(dataHome.path(), {})
-    , program({dialogs, clock, random, paths, [this] { ++quitCalls; }})
+    , program({dialogs, clock, random, paths, speaker, [this] { ++quitCalls; }})
 {
     session.state.applyStartDefaults();
 }

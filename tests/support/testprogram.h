@@ -26,6 +26,7 @@ public:
     ScriptedRandom random;
     QTemporaryDir dataHome;
     FixedPaths paths;
+    FakeSpeaker speaker;
     int quitCalls = 0;
     Program program;
     Session &session = program.session;
