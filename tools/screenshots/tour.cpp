@@ -8,6 +8,8 @@
 #include "practice/frmova.h"
 #include "support/testprogram.h"
 
+#include <QMenu>
+
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -60,7 +62,13 @@ void tourWindows(TestProgram &t, const std::function<void(const QString &name, Q
     take("practice-right", t.program.frmOva.loaded());
     t.run(QStringLiteral("cmdny txteng=dog cmdKlar"));
     take("practice-wrong", t.program.frmOva.loaded());
-    t.run(QStringLiteral("cmdmeny mnuAltutse"));
+    t.run(QStringLiteral("cmdmeny"));
+    // The menu of the main window, with "Öva på missade glosor" for the missed "katt".
+    auto *menu = t.program.frmglos.loaded()->findChild<QMenu *>(QStringLiteral("mnuAlt"));
+    menu->popup(t.program.frmglos.loaded()->mapToGlobal(QPoint(0, 0)));
+    take("main-menu", menu);
+    menu->close();
+    t.run(QStringLiteral("mnuAltutse"));
     t.dialogs.takeMessages(); // the summary
 
     const char *pages[] = {"options-appearance", "options-practice", "options-users"};
