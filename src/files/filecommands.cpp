@@ -4,7 +4,6 @@
 #include "files/filebytes.h"
 #include "files/pairfiles.h"
 #include "files/wordfiletexts.h"
-#include "files/wordtext.h"
 #include "options/users.h"
 
 namespace {
@@ -48,6 +47,9 @@ QList<Message> messagesFor(Command command, const FileOutcome &outcome)
         return {okBox(importTooLargeText())};
     case Kind::NotText:
         return {okBox(notTextText())};
+    case Kind::BadDocument:
+        return {okBox(badDocumentText())};
+    case Kind::NotXmlText:
     case Kind::TooManyPairs:
     case Kind::EmptyWord:
     case Kind::WordTooLong:
@@ -205,9 +207,7 @@ void exportCommand(Session &session)
     const std::optional<QString> path = session.dialogs().saveFile(exportDialogRequest());
     if (!path)
         return;
-    const PairFormat format =
-        WordText::formatFor(*path) == WordText::Format::Csv ? PairFormat::Csv : PairFormat::Tabs;
-    tell(session, Command::Export, writePairs(*path, session.list().pairs(), format));
+    tell(session, Command::Export, writePairs(*path, session.list().pairs(), exportFormatFor(*path)));
 }
 
 void importCommand(Session &session)

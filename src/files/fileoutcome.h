@@ -12,10 +12,12 @@ struct FileOutcome {
         BadHeader,      // a word file whose header makes no sense
         TooLarge,       // more bytes than any list of its kind holds (limit)
         NotText,        // bytes no text file holds: a NUL without a UTF-16 byte-order mark
+        BadDocument,    // a KDE vocabulary document that is broken, or built to do harm
         TooManyPairs,   // more pairs than the format holds (limit)
         EmptyWord,      // a word the format cannot store empty (word)
         WordTooLong,    // a word longer than the format holds (limit in bytes, word)
-        NotWindows1252, // a word with a character the format cannot store (word)
+        NotWindows1252, // a word with a character the word-file format cannot store (word)
+        NotXmlText,     // a word with a character no XML document can hold (word)
         WriteFailed,    // writing failed (error); the old file is as it was, or else its bytes are in backup
     };
 

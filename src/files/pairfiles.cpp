@@ -1,10 +1,13 @@
 #include "files/pairfiles.h"
 
 #include "files/filebytes.h"
+#include "files/kvtml.h"
 #include "files/safesave.h"
 #include "files/wordfile.h"
 #include "files/wordtext.h"
 #include "platform/textcodec.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -33,8 +36,16 @@ Intake readTextPairs(const QString &path, const PathLookUp &lookUp)
         return Intake::failed(FileOutcome::of(Kind::TooLarge, 0, int(WordText::MaxFileBytes)));
     if (read.bytes.contains('\0') && !utf16Mark(read.bytes))
         return Intake::failed(FileOutcome::of(Kind::NotText, 0));
-    WordText::Parsed parsed = WordText::parse(read.bytes);
     Intake intake;
+    if (Kvtml::looksLikeKvtml(read.bytes)) {
+        std::optional<Kvtml::Parsed> document = Kvtml::parse(read.bytes);
+        if (!document)
+            return Intake::failed(FileOutcome::of(Kind::BadDocument, 0));
+        intake.pairs = std::move(document->pairs);
+        intake.skipped = document->skipped;
+        return intake;
+    }
+    WordText::Parsed parsed = WordText::parse(read.bytes);
     intake.pairs = std::move(parsed.pairs);
     intake.skipped = parsed.skipped;
     return intake;
@@ -47,6 +58,13 @@ void Intake::keepWordsBefore(int k)
     // Words 1 to k − 1 make k / 2 pairs; for an even k the last of them
     // lacks its English word, which is word k itself and so already empty.
     pairs.resize(std::min<qsizetype>(pairs.size(), k / 2));
+}
+
+PairFormat exportFormatFor(const QString &path)
+{
+    if (path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive))
+        return PairFormat::Kvtml;
+    return WordText::formatFor(path) == WordText::Format::Csv ? PairFormat::Csv : PairFormat::Tabs;
 }
 
 Intake readPairs(const QString &path, PairFormat format)
@@ -62,7 +80,13 @@ FileOutcome writePairs(const QString &path, const QList<WordPair> &pairs, PairFo
     if (const int failure = pathFailure(path))
         return FileOutcome::of(Kind::PathBroken, failure);
     QByteArray bytes;
-    if (format == PairFormat::WordFile) {
+    if (format == PairFormat::Kvtml) {
+        QString bad;
+        std::optional<QByteArray> document = Kvtml::format(pairs, QFileInfo(path).completeBaseName(), &bad);
+        if (!document)
+            return FileOutcome::of(Kind::NotXmlText, 0, 0, bad);
+        bytes = *std::move(document);
+    } else if (format == PairFormat::WordFile) {
         WordFileBytes file = writeWordFile(pairs);
         if (!file.outcome.ok())
             return file.outcome;

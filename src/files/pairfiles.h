@@ -12,10 +12,14 @@
 
 enum class PairFormat {
     WordFile, // .gls
-    Text,     // tab-separated or CSV text, read whichever it is
-    Tabs,     // for writing
-    Csv,      // for writing
+    Text,     // reading: tab-separated or CSV text, or a KDE vocabulary document, by its content
+    Tabs,     // writing
+    Csv,      // writing
+    Kvtml,    // writing: a KDE vocabulary document
 };
+
+// The format for writing a list to a file of that name: .kvtml, .csv, else tabs.
+PairFormat exportFormatFor(const QString &path);
 
 // What a reader found: the pairs in file order, or an outcome that says why
 // there are none.
@@ -23,7 +27,7 @@ struct Intake {
     FileOutcome outcome;
     QList<WordPair> pairs; // a missing word of a word file is empty text
     QList<int> missing;    // the numbers k of a word file's missing words, in file order
-    int skipped = 0;       // lines of a text that held no pair
+    int skipped = 0;       // lines of a text, or entries of a document, that held no pair
 
     static Intake failed(const FileOutcome &outcome)
     {

@@ -8,6 +8,7 @@ const QString OpenFolder = QStringLiteral(R"(D:\SPEL\Res\Vrak\mrk_program\mrk\Kv
 const QString SaveFolder = QStringLiteral(R"(D:\Spel\Res\Vrak\mrk_program\mrk\Kvartos\Glosor\)");
 
 const QString TextFilter = QStringLiteral("Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv");
+const QString KvtmlFilter = QStringLiteral("|KDE-ordlistor (*.kvtml)|*.kvtml");
 
 // A word in quotes; a long one only begins there, so that the box stays small.
 QString quoted(const QString &word)
@@ -53,7 +54,7 @@ FileDialogRequest saveDialogRequest()
 FileDialogRequest exportDialogRequest()
 {
     return {.title = QStringLiteral("Exportera glosor"),
-            .filter = TextFilter,
+            .filter = TextFilter + KvtmlFilter,
             .confirmReplace = true,
             .mustExist = false,
             .typeGivesExtension = true};
@@ -62,7 +63,8 @@ FileDialogRequest exportDialogRequest()
 FileDialogRequest importDialogRequest()
 {
     return {.title = QStringLiteral("Importera glosor"),
-            .filter = TextFilter + QStringLiteral("|Alla filer (*)|*"),
+            .filter = QStringLiteral("Alla ordlistor (*.txt *.tsv *.csv *.kvtml)|*.txt *.tsv *.csv *.kvtml|") +
+                      TextFilter + KvtmlFilter + QStringLiteral("|Alla filer (*)|*"),
             .confirmReplace = false,
             .mustExist = true,
             .typeGivesExtension = false};
@@ -175,6 +177,12 @@ QString notTextText()
                      QStringLiteral("Glosor kan importeras från text i UTF-8, UTF-16 eller Windows-1252."));
 }
 
+QString badDocumentText()
+{
+    return joinLines(QStringLiteral("Filen kunde inte läsas som en KDE-ordlista."),
+                     QStringLiteral("Den är skadad eller innehåller sådant som en ordlista inte har."));
+}
+
 QString writeProblemText(const FileOutcome &problem)
 {
     using Kind = FileOutcome::Kind;
@@ -198,6 +206,10 @@ QString writeProblemText(const FileOutcome &problem)
         return joinLines(QStringLiteral("Ordet ") + quoted(problem.word) +
                              QStringLiteral(" har tecken som inte kan sparas i en glosfil."),
                          QStringLiteral("En glosfil kan bara lagra tecken ur teckentabellen Windows-1252."));
+    case Kind::NotXmlText:
+        return joinLines(QStringLiteral("Ordet ") + quoted(problem.word) +
+                             QStringLiteral(" har tecken som inte kan sparas i en KDE-ordlista."),
+                         QStringLiteral("Listan exporterades inte."));
     default:
         break;
     }

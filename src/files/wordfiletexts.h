@@ -44,3 +44,4 @@ QString writeProblemText(const FileOutcome &problem);
 QString importResultText(int added, int skipped);
 QString importTooLargeText();
 QString notTextText(); // an import of a file that is no text
+QString badDocumentText(); // an import of a broken or hostile KDE vocabulary document

@@ -161,6 +161,13 @@ private slots:
             << "Filen är för stor för att vara en gloslista.\r\nEn textfil med glosor får vara högst 16 MiB." << 1;
         QTest::newRow("NUL without a mark: refused") << 1 << "a\0\tb\0\n"_ba
             << "Filen är ingen textfil.\r\nGlosor kan importeras från text i UTF-8, UTF-16 eller Windows-1252." << 1;
+        QTest::newRow("a KDE document, by its content") << 2
+            << "<kvtml version=\"2.0\"><entries><entry><translation id=\"0\"><text>a</text></translation>"
+               "<translation id=\"1\"><text>b</text></translation></entry><entry/></entries></kvtml>"_ba
+            << "1 glosa lades till. 1 rad hoppades över." << 3;
+        QTest::newRow("a broken KDE document: refused") << 1 << "<kvtml><e>"_ba
+            << "Filen kunde inte läsas som en KDE-ordlista.\r\nDen är skadad eller innehåller sådant som en ordlista inte har."
+            << 1;
         QTest::newRow("a folder: cannot be read") << 1 << QByteArray() << "Error = 21" << 1; // no bytes: a folder
         // clang-format on
     }
@@ -181,7 +188,10 @@ private slots:
         importCommand(c.session);
         QCOMPARE(c.dialogs.takeFileRequests(),
                  (QList<FileDialogRequest>{
-                     {u"Importera glosor"_s, Filter + u"|Alla filer (*)|*"_s, false, true, false}}));
+                     {u"Importera glosor"_s,
+                      u"Alla ordlistor (*.txt *.tsv *.csv *.kvtml)|*.txt *.tsv *.csv *.kvtml|"_s + Filter +
+                          u"|KDE-ordlistor (*.kvtml)|*.kvtml|Alla filer (*)|*"_s,
+                      false, true, false}}));
         QCOMPARE(c.dialogs.takeMessages(), QList<Message>{okBox(message)});
         QCOMPARE(c.session.wordCount(), after);
         QCOMPARE(c.changes, after != before ? 1 : 0); // one change, however many pairs come
@@ -207,8 +217,18 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), "\xC3\xB6ga,eye\n"_ba);
         QCOMPARE(c.dialogs.takeFileRequests().value(1),
-                 (FileDialogRequest{u"Exportera glosor"_s, Filter, true, false, true}));
+                 (FileDialogRequest{u"Exportera glosor"_s, Filter + u"|KDE-ordlistor (*.kvtml)|*.kvtml"_s, true, false,
+                                    true}));
         QCOMPARE(c.dialogs.takeMessages(), QList<Message>{okBox(u"Fel vid skrivning till fil.\r\nError=2"_s)});
+
+        // A KDE document by its name; imported again, the same pairs.
+        c.dialogs.choosePath(dir.filePath(u"lista.KVTML"_s));
+        exportCommand(c.session);
+        c.dialogs.choosePath(dir.filePath(u"lista.KVTML"_s));
+        importCommand(c.session);
+        QCOMPARE(render(c.session.list().pairs()), u"öga=eye|öga=eye"_s);
+        QCOMPARE(c.dialogs.takeMessages(), QList<Message>{okBox(u"1 glosa lades till. 0 rader hoppades över."_s)});
+        c.dialogs.takeFileRequests();
         VERIFY_NO_PENDING_DIALOGS(c.dialogs);
     }
 };
