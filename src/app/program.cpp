@@ -95,6 +95,8 @@ void Program::wire(FrmGlos &main)
     QObject::connect(&main, &FrmGlos::appendRequested, &main, [this] { appendCommand(session); });
     QObject::connect(&main, &FrmGlos::exportRequested, &main, [this] { exportCommand(session); });
     QObject::connect(&main, &FrmGlos::importRequested, &main, [this] { importCommand(session); });
+    QObject::connect(&main, &FrmGlos::printRequested, &main, [this] { printListCommand(session); });
+    QObject::connect(&main, &FrmGlos::printQuizRequested, &main, [this] { printQuizCommand(session); });
     QObject::connect(&main, &FrmGlos::optionsRequested, &main, [this] {
         openOptions(OptionsCaller::Main);
         frmglos.unload();

@@ -92,6 +92,8 @@ void FrmGlos::buildMenus()
         addItem(alt, QStringLiteral("Öva på &missade glosor"), "mnuAltMissade", &FrmGlos::missedPracticeRequested);
     addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportRequested);
     addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importRequested);
+    addItem(alt, QStringLiteral("Skriv &ut..."), "mnuAltSkrivUt", &FrmGlos::printRequested, Qt::CTRL | Qt::Key_P);
+    addItem(alt, QStringLiteral("Skriv ut &förhör..."), "mnuAltForhor", &FrmGlos::printQuizRequested);
 }
 
 void FrmGlos::Form_Load()

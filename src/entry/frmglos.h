@@ -29,6 +29,9 @@ signals:
     // "&Exportera som text..." and "&Importera text...".
     void exportRequested();
     void importRequested();
+    // "Skriv &ut..." and "Skriv ut &förhör...".
+    void printRequested();
+    void printQuizRequested();
 
 private:
     void buildControls();

@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "files/filebytes.h"
 #include "files/pairfiles.h"
+#include "files/printouts.h"
 #include "files/wordfiletexts.h"
 #include "options/users.h"
 
@@ -110,6 +111,17 @@ std::optional<Intake> intakeFitting(Session &session, Command command, Intake in
         return std::nullopt;
     }
     return intake;
+}
+
+// False, after saying why, when the list cannot be printed: empty, or a user
+// who may not save (a print dialog can write a PDF file).
+bool mayPrint(const Session &session)
+{
+    if (session.wordCount() == 0) {
+        session.dialogs().inform(QStringLiteral("Det finns inga glosor att skriva ut"));
+        return false;
+    }
+    return mayUseFiles(session);
 }
 
 } // namespace
@@ -223,4 +235,16 @@ void importCommand(Session &session)
     if (!intake->pairs.isEmpty())
         session.appendPairs(intake->pairs);
     session.dialogs().inform(importResultText(int(intake->pairs.size()), intake->skipped));
+}
+
+void printListCommand(Session &session)
+{
+    if (mayPrint(session))
+        session.dialogs().print(listPrintout(session.list(), QDate::currentDate()));
+}
+
+void printQuizCommand(Session &session)
+{
+    if (mayPrint(session))
+        session.dialogs().print(quizPrintout(session.list(), session.state, session.random(), QDate::currentDate()));
 }

@@ -18,3 +18,7 @@ void appendCommand(Session &session);
 // "&Exportera som text..." and "&Importera text...", for the users who may save.
 void exportCommand(Session &session);
 void importCommand(Session &session);
+// "Skriv &ut..." and "Skriv ut &förhör...": by the rule of "&Spara", the list
+// or a quiz on it through the print dialog.
+void printListCommand(Session &session);
+void printQuizCommand(Session &session);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/colorvalue.h"
+#include "platform/printout.h"
 
 #include <QString>
 
@@ -50,6 +51,9 @@ public:
     virtual std::optional<QString> saveFile(const FileDialogRequest &request) = 0;
     // The chosen plain colour (0x00BBGGRR), or nothing when the user cancels.
     virtual std::optional<ColorValue> chooseColor(const ColorRequest &request) = 0;
+    // The print dialog (which also prints to a PDF file), then the printout
+    // on what was chosen there; false when the user cancels.
+    virtual bool print(const Printout &printout) = 0;
 
     // Shorthands for the common boxes.
     void inform(const QString &text, const QString &title = {});

@@ -1,7 +1,6 @@
 #include "platform/lazyspeaker.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "platform/modules.h"
 
 LazySpeaker::LazySpeaker() = default;
 LazySpeaker::~LazySpeaker() = default;
@@ -11,16 +10,9 @@ Speaker *LazySpeaker::loaded()
     if (m_tried)
         return m_speaker.get();
     m_tried = true;
-    // Installed beside the program's other files, or in a build beside the program.
-    const QString programDir = QCoreApplication::applicationDirPath();
-    for (const QString &dir : {programDir + QStringLiteral("/" ORDKVARNEN_SPEECH_DIR), programDir}) {
-        QLibrary module(dir + QStringLiteral("/ordkvarnen_speech"));
-        using Factory = Speaker *(*)();
-        if (const auto create = reinterpret_cast<Factory>(module.resolve(SpeakerFactoryName))) {
-            m_speaker.reset(create());
-            break;
-        }
-    }
+    using Factory = Speaker *(*)();
+    if (const auto create = reinterpret_cast<Factory>(moduleFunction(QStringLiteral("ordkvarnen_speech"), SpeakerFactoryName)))
+        m_speaker.reset(create());
     return m_speaker.get();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/widgetdialogs.h"
 
+#include "platform/modules.h"
 #include "platform/palettecolor.h"
 #include "platform/wholetext.h"
 
@@ -84,6 +85,13 @@ std::optional<ColorValue> WidgetDialogs::chooseColor(const ColorRequest &request
     if (!chosen.isValid())
         return std::nullopt;
     return toColorValue(chosen);
+}
+
+bool WidgetDialogs::print(const Printout &printout)
+{
+    using Print = bool (*)(const Printout &, QWidget *);
+    const auto module = reinterpret_cast<Print>(moduleFunction(QStringLiteral("ordkvarnen_print"), "ordkvarnen_print"));
+    return module && module(printout, activeParent());
 }
 
 QStringList qtNameFilters(const QString &filter)

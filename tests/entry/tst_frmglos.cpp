@@ -89,6 +89,8 @@ private slots:
         QTest::newRow("practice, empty list") << 0 << 1 << "cmdOva" << Answers{} << Msgs{okBox("Du måste lägga till en glosa")} << 0;
         QTest::newRow("edit, empty list") << 0 << 1 << "mnuAltBort" << Answers{} << Msgs{okBox("Måste lägga till glosor först!\r\ni=0")} << 0;
         QTest::newRow("save, empty list") << 0 << 1 << "mnuAltOpenSave" << Answers{} << Msgs{mustAdd} << 0;
+        QTest::newRow("print, empty list") << 0 << 1 << "mnuAltSkrivUt" << Answers{} << Msgs{okBox("Det finns inga glosor att skriva ut")} << 0;
+        QTest::newRow("print a quiz, standard user") << 1 << 0 << "mnuAltForhor" << Answers{} << Msgs{okBox(standard)} << 1;
         QTest::newRow("save, standard user") << 1 << 0 << "mnuAltOpenSave" << Answers{} << Msgs{okBox(standard)} << 1;
         QTest::newRow("save, user 4") << 1 << 4 << "mnuAltOpenSave" << Answers{} << Msgs{okBox(other)} << 1;
         QTest::newRow("open, standard user") << 1 << 0 << "mnuAltOpen" << Answers{} << Msgs{okBox(standard, denied)} << 1;

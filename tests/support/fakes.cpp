@@ -33,6 +33,8 @@ QString ScriptedDialogs::pendingReport() const
         report << u"unchecked message: %1"_s.arg(describe(message));
     if (!m_fileRequests.isEmpty())
         report << u"%1 unchecked file dialog(s)"_s.arg(m_fileRequests.size());
+    if (!printouts.isEmpty())
+        report << u"%1 unchecked print dialog(s)"_s.arg(printouts.size());
     if (!m_colorRequests.isEmpty())
         report << u"%1 unchecked colour dialog(s)"_s.arg(m_colorRequests.size());
     if (!m_yesNo.isEmpty())

@@ -22,6 +22,13 @@ public:
     std::optional<QString> openFile(const FileDialogRequest &request) override;
     std::optional<QString> saveFile(const FileDialogRequest &request) override { return openFile(request); }
     std::optional<ColorValue> chooseColor(const ColorRequest &request) override;
+    // Records the printout and cancels the dialog.
+    bool print(const Printout &printout) override
+    {
+        printouts.append(printout);
+        return false;
+    }
+    QList<Printout> printouts;
 
     // Answers, used in order by the next boxes or dialogs of their kind. A
     // Yes/No box with no queued answer gets No; OK boxes need no answer and

@@ -1,0 +1,15 @@
+#include "platform/modules.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+QFunctionPointer moduleFunction(const QString &module, const char *function)
+{
+    // Installed in the program's own library folder, or in a build beside the program.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString &dir : {programDir + QStringLiteral("/" ORDKVARNEN_MODULE_DIR), programDir}) {
+        if (const QFunctionPointer found = QLibrary(dir + u'/' + module).resolve(function))
+            return found;
+    }
+    return nullptr;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QFunctionPointer>
+#include <QString>
+
+// A function of one of the program's own modules, which hold what only one
+// command needs (speech, printing) so that start-up never loads it: the
+// module is loaded on the first call. nullptr where it is not there.
+QFunctionPointer moduleFunction(const QString &module, const char *function);
