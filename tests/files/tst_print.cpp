@@ -1,11 +1,14 @@
 #include "files/printouts.h"
+#include "platform/qtswedish.h"
 #include "platform/print/printpainter.h"
 #include "support/testprogram.h"
 #include "tour.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -140,6 +143,30 @@ private slots:
         if (qEnvironmentVariableIsSet("ORDKVARNEN_WRITE_PICTURES"))
             QVERIFY(page.save(reference));
         QCOMPARE(page, QImage(reference).convertToFormat(page.format()));
+    }
+
+    // Qt's print dialog speaks Swedish once the catalogues are installed.
+    void printDialogInSwedish()
+    {
+        const auto dialogTexts = [] {
+            QPrinter printer;
+            QPrintDialog dialog(&printer);
+            QStringList texts;
+            QTimer::singleShot(0, [&] {
+                texts = textsOf(&dialog);
+                dialog.reject();
+            });
+            dialog.exec();
+            return texts;
+        };
+        const QSet<QString> english = wordsOf(dialogTexts());
+        QtSwedishTexts swedishTexts;
+        QVERIFY(swedishTexts.loadCatalogue() && QCoreApplication::installTranslator(&swedishTexts));
+        const QSet<QString> swedish = wordsOf(dialogTexts());
+        QCoreApplication::removeTranslator(&swedishTexts);
+        QStringList left = (swedish & english).values();
+        left.removeAll(u"PDF"_s);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
     }
 
 private:

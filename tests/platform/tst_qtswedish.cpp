@@ -1,5 +1,6 @@
 #include "platform/qtswedish.h"
 #include "platform/widgetdialogs.h"
+#include "support/testprogram.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -20,37 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// What a user can read in a window or a menu: captions, labels, tooltips,
-// list headers, the places of a file dialog and the items of menus.
-QStringList textsOf(QWidget *top)
-{
-    QStringList texts{top->windowTitle()};
-    QList<QWidget *> widgets = top->findChildren<QWidget *>();
-    widgets.prepend(top);
-    for (QWidget *widget : std::as_const(widgets)) {
-        if (widget != top && !widget->isVisibleTo(top))
-            continue;
-        texts << widget->toolTip() << widget->accessibleName();
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            texts << label->text();
-        if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            texts << button->text();
-        if (auto *frame = qobject_cast<QGroupBox *>(widget))
-            texts << frame->title();
-        if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model()) {
-            const QAbstractItemModel *model = view->model();
-            for (int column = 0; column < model->columnCount(view->rootIndex()); ++column)
-                texts << model->headerData(column, Qt::Horizontal).toString();
-            if (view->objectName() == u"sidebar") // the places; files and their dates are the user's
-                for (int row = 0; row < model->rowCount(); ++row)
-                    texts << model->index(row, 0).data().toString();
-        }
-        for (const QAction *action : widget->actions())
-            texts << action->text() << action->toolTip();
-    }
-    return texts;
-}
 
 // Reads the popup menu that the next event opens, then closes it.
 void readPopup(QStringList &texts)
@@ -106,20 +76,6 @@ QStringList dialogTexts(const QString &folder)
     dialogs.message({u"x"_s, {}, Message::Buttons::Ok, Message::Icon::None});
     texts.removeAll(QString());
     return texts;
-}
-
-// The words of three letters or more of texts (a shorter one, such as "in",
-// tells no language), without access-key marks and key names.
-QSet<QString> wordsOf(const QStringList &texts)
-{
-    static const QRegularExpression word(u"[A-Za-zÅÄÖåäöéÉ]{3,}"_s);
-    QSet<QString> words;
-    for (QString text : texts) {
-        text.remove(u'&').remove(QRegularExpression(u"\\t.*"_s));
-        for (const QRegularExpressionMatch &match : word.globalMatch(text))
-            words << match.captured();
-    }
-    return words;
 }
 
 } // namespace

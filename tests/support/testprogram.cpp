@@ -3,10 +3,17 @@
 #include "entry/frmglos.h"
 #include "practice/frmova.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QTabBar>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -109,4 +116,51 @@ void typeText(QWidget *widget, const QString &text)
 void TestProgram::flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList textsOf(QWidget *top)
+{
+    QStringList texts{top->windowTitle()};
+    QList<QWidget *> widgets = top->findChildren<QWidget *>();
+    widgets.prepend(top);
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (widget != top && !widget->isVisibleTo(top))
+            continue;
+        texts << widget->toolTip() << widget->accessibleName();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            texts << frame->title();
+        if (auto *choices = qobject_cast<QComboBox *>(widget))
+            for (int i = 0; i < choices->count(); ++i)
+                texts << choices->itemText(i);
+        if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model()) {
+            const QAbstractItemModel *model = view->model();
+            for (int column = 0; column < model->columnCount(view->rootIndex()); ++column)
+                texts << model->headerData(column, Qt::Horizontal).toString();
+            if (view->objectName() == u"sidebar") // the places; files and their dates are the user's
+                for (int row = 0; row < model->rowCount(); ++row)
+                    texts << model->index(row, 0).data().toString();
+        }
+        for (const QAction *action : widget->actions())
+            texts << action->text() << action->toolTip();
+    }
+    return texts;
+}
+
+QSet<QString> wordsOf(const QStringList &texts)
+{
+    static const QRegularExpression word(u"[A-Za-zÅÄÖåäöéÉ]{3,}"_s);
+    QSet<QString> words;
+    for (QString text : texts) {
+        text.remove(u'&').remove(QRegularExpression(u"\\t.*"_s));
+        for (const QRegularExpressionMatch &match : word.globalMatch(text))
+            words << match.captured();
+    }
+    return words;
 }

@@ -4,6 +4,7 @@
 #include "app/wordlist.h"
 #include "support/fakes.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,6 +56,13 @@ public:
 private:
     template <class T> T *find(const QString &name);
 };
+
+// What a user can read in a window or a menu: captions, labels, tooltips,
+// choices, tabs, list headers, the places of a file dialog and menu items.
+QStringList textsOf(QWidget *top);
+// The words of three letters or more of texts (a shorter one, such as "in",
+// tells no language), without access-key marks and key names.
+QSet<QString> wordsOf(const QStringList &texts);
 
 // Types text into a widget one key event per character, each carrying its
 // text. QTest::keyClicks cannot be used for å, ä, ö or é in Qt 6.4: it looks
