@@ -28,36 +28,40 @@ std::optional<QString> readRecord(const QByteArray &bytes, qsizetype start, int 
     return latin1 ? QString::fromLatin1(text) : decodeWindows1252(text);
 }
 
-// The words of pairs in file order, each in Windows-1252, or the first
-// rule they break.
-FileOutcome encodeWords(const QList<WordPair> &pairs, QList<QByteArray> &encoded)
+// Writes word k into its record of file (record length n), in Windows-1252,
+// or tells the rule it breaks. Most words are Latin-1 outside 0x80 to 0x9F:
+// already composed and the same bytes in Windows-1252, they are narrowed
+// straight into the record; the look at them runs many units a step.
+FileOutcome encodeWord(const QString &given, int longest, char *record)
 {
     using Kind = FileOutcome::Kind;
-    const int pairCount = int(pairs.size());
-    if (pairCount > MaxPairs)
-        return FileOutcome::of(Kind::TooManyPairs, 0, MaxPairs);
-
-    const int longest = maxWordBytes(pairCount);
-    for (const WordPair &pair : pairs) {
-        for (const QString &given : {pair.swedish, pair.english}) {
-            // A letter pasted as base and combining mark is one byte too. Text
-            // without a character from U+0300 on (where the combining marks
-            // begin) is composed already, as the list's words are.
-            bool plain = true;
-            for (const QChar c : given)
-                plain &= c.unicode() < 0x300;
-            const QString word = plain ? given : given.normalized(QString::NormalizationForm_C);
-            bool representable = false;
-            QByteArray bytes = encodeWindows1252(word, &representable);
-            if (word.isEmpty())
-                return FileOutcome::of(Kind::EmptyWord, 0, 0, word);
-            if (!representable)
-                return FileOutcome::of(Kind::NotWindows1252, 0, 0, word);
-            if (bytes.size() > longest)
-                return FileOutcome::of(Kind::WordTooLong, 0, longest, word);
-            encoded.append(std::move(bytes));
-        }
+    const ushort *units = given.utf16();
+    const qsizetype size = given.size();
+    unsigned misfit = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        misfit |= (units[i] & 0xFF00u) | unsigned((units[i] & 0xE0u) == 0x80u);
+    if (size == 0)
+        return FileOutcome::of(Kind::EmptyWord, 0, 0, given);
+    QByteArray slow;
+    QString word = given;
+    if (misfit != 0) {
+        // A letter pasted as base and combining mark is one byte too.
+        word = given.normalized(QString::NormalizationForm_C);
+        bool representable = false;
+        slow = encodeWindows1252(word, &representable);
+        if (!representable)
+            return FileOutcome::of(Kind::NotWindows1252, 0, 0, word);
     }
+    const qsizetype length = misfit != 0 ? slow.size() : size;
+    if (length > longest)
+        return FileOutcome::of(Kind::WordTooLong, 0, longest, word);
+    qToLittleEndian<quint16>(quint16(length), record);
+    char *text = record + LengthSize;
+    if (misfit != 0)
+        std::memcpy(text, slow.constData(), size_t(length));
+    else
+        for (qsizetype i = 0; i < size; ++i)
+            text[i] = char(units[i]);
     return {};
 }
 
@@ -97,19 +101,20 @@ QList<WordPair> pairsOfWords(const WordFileContent &content, QList<int> &missing
 
 WordFileBytes writeWordFile(const QList<WordPair> &pairs)
 {
-    QList<QByteArray> encoded;
-    if (FileOutcome problem = encodeWords(pairs, encoded); !problem.ok())
-        return {{}, problem};
-
+    if (pairs.size() > MaxPairs)
+        return {{}, FileOutcome::of(FileOutcome::Kind::TooManyPairs, 0, MaxPairs)};
     // Every record is filled up to its full length with zero bytes.
-    const int n = 2 * int(pairs.size()) + 1;
+    const int pairCount = int(pairs.size());
+    const int n = 2 * pairCount + 1;
     QByteArray bytes(qsizetype(n) * n, '\0');
     bytes[0] = char(n);
-    for (qsizetype k = 1; k <= encoded.size(); ++k) {
-        const QByteArray &word = encoded[k - 1];
-        char *record = bytes.data() + k * n;
-        qToLittleEndian<quint16>(quint16(word.size()), record);
-        std::memcpy(record + LengthSize, word.constData(), size_t(word.size()));
+    char *record = bytes.data() + n;
+    for (const WordPair &pair : pairs) {
+        for (const QString *word : {&pair.swedish, &pair.english}) {
+            if (FileOutcome problem = encodeWord(*word, maxWordBytes(pairCount), record); !problem.ok())
+                return {{}, problem};
+            record += n;
+        }
     }
     return {bytes, {}};
 }
