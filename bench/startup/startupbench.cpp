@@ -156,7 +156,8 @@ int main(int argc, char *argv[])
         const bool counted =
             std::find(std::begin(instructionsOf), std::end(instructionsOf), 0.0) == std::end(instructionsOf);
         const char *platform = std::getenv("QT_QPA_PLATFORM");
-        const auto printRow = [on = std::string(" [") + (platform ? platform : "default") + "]"](SummaryRow row) {
+        const auto printRow = [on = std::string(" [") + (platform ? platform : "default") +
+                                    "]"](SummaryRow row) {
             row.measure += on;
             ::printRow(row);
         };

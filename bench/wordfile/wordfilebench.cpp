@@ -1,6 +1,6 @@
 // Reading and writing word files through the program's own reader and writer
-// of pairs (what "&Öppna" and "&Spara" run once a file is chosen), against the least work that does the same. Opening: read(2) of the
-// file and one QString::fromLatin1 per word into a list sized once. Saving: a
+// of pairs (what "&Öppna" and "&Spara" run once a file is chosen), against the least work that does the same.
+// Opening: read(2) of the file and one QString::fromLatin1 per word into a list sized once. Saving: a
 // temporary file beside the old one, write(2), fsync(2), rename(2) over the
 // old one and fsync(2) of the folder, the least that a crash cannot damage.
 // For context, the program's file access alone (the bytes read, not yet
@@ -12,8 +12,8 @@
 
 #include "app/wordlist.h"
 #include "files/filebytes.h"
-#include "files/wordfile.h"
 #include "files/pairfiles.h"
+#include "files/wordfile.h"
 
 #include <benchmark/benchmark.h>
 

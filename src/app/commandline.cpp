@@ -124,7 +124,8 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
         if (parser.isSet(name) && (!file.isFile() || file.size() > QtFileLimit))
             return {CommandLineUsageError,
                     usageError(QStringLiteral("flaggan ") + asTyped(arguments, name) +
-                               QStringLiteral(" ska ange en vanlig fil på högst 1 MiB: ") + parser.value(name)),
+                               QStringLiteral(" ska ange en vanlig fil på högst 1 MiB: ") +
+                               parser.value(name)),
                     true};
     }
     return {};

@@ -8,8 +8,8 @@
 #include "files/safesave.h"
 #include "files/wordfiletexts.h"
 #include "options/frmalt.h"
-#include "practice/missed.h"
 #include "practice/frmova.h"
+#include "practice/missed.h"
 
 #include <QGuiApplication>
 

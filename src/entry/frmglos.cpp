@@ -2,8 +2,8 @@
 
 #include "app/session.h"
 #include "options/users.h"
-#include "practice/missed.h"
 #include "platform/palettecolor.h"
+#include "practice/missed.h"
 
 #include <QListWidget>
 #include <QMenu>
@@ -88,11 +88,12 @@ void FrmGlos::buildMenus()
     addItem(alt, QStringLiteral("&Öppna"), "mnuAltOpen", &FrmGlos::openRequested, Qt::CTRL | Qt::Key_O);
     addItem(alt, QStringLiteral("Lägg till från gloslista"), "mnuAltLaggtill", &FrmGlos::appendRequested);
     addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::optionsRequested);
-    m_mnuAltMissade =
-        addItem(alt, QStringLiteral("Öva på &missade glosor"), "mnuAltMissade", &FrmGlos::missedPracticeRequested);
+    m_mnuAltMissade = addItem(alt, QStringLiteral("Öva på &missade glosor"), "mnuAltMissade",
+                              &FrmGlos::missedPracticeRequested);
     addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportRequested);
     addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importRequested);
-    addItem(alt, QStringLiteral("Skriv &ut..."), "mnuAltSkrivUt", &FrmGlos::printRequested, Qt::CTRL | Qt::Key_P);
+    addItem(alt, QStringLiteral("Skriv &ut..."), "mnuAltSkrivUt", &FrmGlos::printRequested,
+            Qt::CTRL | Qt::Key_P);
     addItem(alt, QStringLiteral("Skriv ut &förhör..."), "mnuAltForhor", &FrmGlos::printQuizRequested);
 }
 

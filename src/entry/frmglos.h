@@ -38,10 +38,10 @@ private:
     void buildMenus();
     void showList();
     void enableMissed(); // "Öva på &missade glosor" while the last practice missed listed pairs
-    void addPair();     // "Lägg till glosa"
-    void askPractice(); // "Öva"
-    void askEdit();     // "Ändra/&Ta bort"
-    void clearAll();    // "&Rensa alla glosor"
+    void addPair();      // "Lägg till glosa"
+    void askPractice();  // "Öva"
+    void askEdit();      // "Ändra/&Ta bort"
+    void clearAll();     // "&Rensa alla glosor"
 
     Session &m_session;
     QList<QWidget *> m_surfaces; // painted in the window's background colour

@@ -200,7 +200,8 @@ void appendCommand(Session &session)
     if (!path)
         return;
     // The header promises its pairs; with every missing word kept, all of them come.
-    std::optional<Intake> intake = intakeFitting(session, Command::Append, readPairs(*path, PairFormat::WordFile));
+    std::optional<Intake> intake =
+        intakeFitting(session, Command::Append, readPairs(*path, PairFormat::WordFile));
     if (!intake)
         return;
     for (int k : intake->missing) {
@@ -229,7 +230,8 @@ void importCommand(Session &session)
     const std::optional<QString> path = session.dialogs().openFile(importDialogRequest());
     if (!path)
         return;
-    const std::optional<Intake> intake = intakeFitting(session, Command::Import, readPairs(*path, PairFormat::Text));
+    const std::optional<Intake> intake =
+        intakeFitting(session, Command::Import, readPairs(*path, PairFormat::Text));
     if (!intake)
         return;
     if (!intake->pairs.isEmpty())
@@ -246,5 +248,6 @@ void printListCommand(Session &session)
 void printQuizCommand(Session &session)
 {
     if (mayPrint(session))
-        session.dialogs().print(quizPrintout(session.list(), session.state, session.random(), QDate::currentDate()));
+        session.dialogs().print(
+            quizPrintout(session.list(), session.state, session.random(), QDate::currentDate()));
 }

@@ -59,29 +59,11 @@ bool xmlCarries(char32_t c)
 // return as a reference, since a parser turns a line end into "\n".
 std::optional<QString> escaped(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
         if (!xmlCarries(c))
             return std::nullopt;
-        switch (c) {
-        case U'&':
-            out += QStringLiteral("&amp;");
-            break;
-        case U'<':
-            out += QStringLiteral("&lt;");
-            break;
-        case U'>':
-            out += QStringLiteral("&gt;");
-            break;
-        case U'\r':
-            out += QStringLiteral("&#13;");
-            break;
-        default:
-            out += QString::fromUcs4(&c, 1);
-        }
     }
-    return out;
+    return text.toHtmlEscaped().replace(u'\r', QStringLiteral("&#13;"));
 }
 
 // Whether the open elements end in these, innermost last.
@@ -158,7 +140,8 @@ std::optional<Parsed> parse(const QByteArray &bytes)
                 (name == u"name" ? identifiers.last().name : identifiers.last().locale) =
                     xml.readElementText(QXmlStreamReader::SkipChildElements);
                 continue; // the reader stands at the end of the element
-            } else if ((version2 && name == u"entry" && parent == u"entries") || (!version2 && name == u"e")) {
+            } else if ((version2 && name == u"entry" && parent == u"entries") ||
+                       (!version2 && name == u"e")) {
                 entries.append(QMap<int, QString>());
             } else if (version2 && name == u"translation" && parent == u"entry") {
                 translation = id;
@@ -229,8 +212,8 @@ std::optional<QByteArray> format(const QList<WordPair> &pairs, const QString &ti
         }
         document += QStringLiteral("  <entry id=\"%1\">\n").arg(i) +
                     QStringLiteral("   <translation id=\"0\">\n    ") + text(pairs[i].swedish) +
-                    QStringLiteral("\n   </translation>\n   <translation id=\"1\">\n    ") + text(pairs[i].english) +
-                    QStringLiteral("\n   </translation>\n  </entry>\n");
+                    QStringLiteral("\n   </translation>\n   <translation id=\"1\">\n    ") +
+                    text(pairs[i].english) + QStringLiteral("\n   </translation>\n  </entry>\n");
     }
     document += QStringLiteral(" </entries>\n</kvtml>\n");
     return document.toUtf8();

@@ -101,17 +101,6 @@ QString decodeWindows1252(QByteArrayView bytes)
 
 QByteArray encodeWindows1252(const QString &text, bool *ok)
 {
-    // Most text is Latin-1 outside 0x80 to 0x9F, where the two code pages
-    // agree: then Qt's fast conversion does it whole. The look is one pass
-    // without a branch, which the compiler runs many units a step.
-    unsigned misfit = 0;
-    for (const QChar c : text)
-        misfit |= (c.unicode() & 0xFF00u) | unsigned((c.unicode() & 0xE0u) == 0x80u);
-    if (misfit == 0) {
-        if (ok)
-            *ok = true;
-        return text.toLatin1();
-    }
     // Written straight into bytes sized once: never more bytes than units.
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
