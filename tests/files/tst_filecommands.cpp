@@ -1,150 +1,191 @@
 #include "files/wordfile.h"
+#include "files/wordtext.h"
 #include "support/testprogram.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-// A file dialog that a command opens and the path chosen in it (nothing: cancelled).
-using Chosen = QList<std::pair<FileDialogRequest, std::optional<QString>>>;
-using Answers = QList<Answer>;
-using Msgs = QList<Message>;
-
-const FileDialogRequest Open{"Ladda glosor", "Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*", false, false, false};
-const FileDialogRequest Save{"Spara glosor", "Glos filer(*.gls)|*.gls|Alla filer|*.*", true, false, false};
 const QString Glosor = u"ordkvarnen/drive_d/SPEL/Res/Vrak/mrk_program/mrk/Kvartos/Glosor"_s;
-const QByteArray Example = QByteArray::fromHex("0500000000030062696C03006361720300F667610300657965");
+const QByteArray Example =
+    QByteArray::fromHex("0500000000030062696C03006361720300F667610300657965"); // bil=car|öga=eye
 
+struct FileScenario {
+    const char *name;
+    QString file; // made below the data folder with these bytes, unless empty
+    QByteArray bytes;
+    QString steps;
+    QString shown; // the boxes and dialogs, then "→" the pairs
+};
 } // namespace
 
-class FileCommandsTest : public WindowTest {
+class TestFileCommands : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void commands_data()
+    void scenarios_data()
     {
-        QTest::addColumn<int>("user");
-        QTest::addColumn<QList<WordPair>>("before");
-        QTest::addColumn<QString>("file"); // prepared below the data folder with these bytes, unless empty
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<Chosen>("chosen");
-        QTest::addColumn<Answers>("answers");
-        QTest::addColumn<Msgs>("messages");
-        QTest::addColumn<QString>("after"); // the main window's pairs; "=" stands for those before
-
-        const QList<WordPair> two{{"ko", "cow"}, {u"öga"_s, "eye"}};
-        const QString list = "chosen/list.gls", gls = "chosen/list.GLS", example = u"bil=car|öga=eye"_s;
-        const QStringList save{"mnuAltOpenSave"}, open{"mnuAltOpen"}, append{"mnuAltLaggtill"};
-        const Answers yes{Answer::Yes}, no{Answer::No};
-        const auto pairsOf = [](int count) { return QList<WordPair>(count, WordPair{"s", "e"}); };
-        const auto critical = [](const QString &text) { return yesNoBox(text, {}, Message::Icon::Critical); };
-        const QString lost = u"Informationen om glosa nr %1har försvunnit\r\nVill du fortsätta"_s;
-        const Message lost3 = critical(lost.arg(3)), lost6 = critical(lost.arg(6));
-        const Message appendLost = critical("Informationen om en glosa har försvunnit\r\nVill du fortsätta");
-        const Message replace = yesNoBox(u"Vill du ersätta glosorna i listan med glosorna i filen?"_s, u"Öppna glosor"_s);
-        const Message extension = yesNoBox("Filen har inte ändelsen .gls!\r\nVill du fortsätta ändå?");
+        const QString lost =
+            u"(!) Informationen om glosa nr %1har försvunnit | Vill du fortsätta (Ja/Nej)\n"_s;
+        const QString appendLost =
+            u"(!) Informationen om en glosa har försvunnit | Vill du fortsätta (Ja/Nej)\n"_s;
+        const QString extension = u"Filen har inte ändelsen .gls! | Vill du fortsätta ändå? (Ja/Nej)\n"_s;
+        const QString replace =
+            u"Vill du ersätta glosorna i listan med glosorna i filen? [Öppna glosor] (Ja/Nej)"_s;
+        const QString list = u"c/list.gls"_s, two = u"glosor=ko=cow|öga=eye "_s;
         QByteArray missing = writeWordFile({{"a", "b"}, {"c", "d"}, {"e", "f"}}).bytes;
         missing[7 * 3] = missing[7 * 6] = 0; // words 3 and 6 lose their length
-        // clang-format off
-        QTest::newRow("1: append to an empty list, save it back") << 1 << QList<WordPair>{} << list << Example
-            << append + save << Chosen{{Open, list}, {Save, list}} << Answers{} << Msgs{} << example;
-        QTest::newRow("2: save by dialog, open Lumba.gls over five") << 2 << pairsOf(5) << Glosor + "/Lumba.gls"
-            << Example << save + open << Chosen{{Save, list}} << Answers{} << Msgs{} << example;
-        QTest::newRow("3: Trevian.gls, SPEL and Spel one folder") << 3 << two << "" << QByteArray() << save + open
-            << Chosen{} << Answers{} << Msgs{} << "ko=cow|öga=eye";
-        QTest::newRow("cancelled: save, open, append") << 1 << two << list << Example << save + open + append
-            << Chosen{{Save, {}}, {Open, {}}, {Open, {}}} << Answers{} << Msgs{} << "=";
-        QTest::newRow("list.GLS: open No, append Yes") << 1 << pairsOf(3) << gls << Example << open + append
-            << Chosen{{Open, gls}, {Open, gls}} << no + yes << Msgs{extension, extension} << "=|" + example;
-        QTest::newRow("missing words, Yes: open, append") << 1 << two << list << missing << open + append
-            << Chosen{{Open, list}, {Open, list}} << yes + yes + yes + yes
-            << Msgs{lost3, lost6, appendLost, appendLost} << "a=b|=d|e=|a=b|=d|e=";
-        QTest::newRow("missing word, No: open, append") << 1 << pairsOf(1) << list << missing << open + append
-            << Chosen{{Open, list}, {Open, list}} << no + no << Msgs{lost3, appendLost} << "=|a=b";
-        QTest::newRow("append refused on the header's promise") << 1 << pairsOf(250) << list << QByteArray("\x0f")
-            << append << Chosen{{Open, list}} << Answers{}
-            << Msgs{okBox("Glosorna i filen får inte plats i listan.\r\n"
-                          "Listan rymmer högst 255 glosor. Den har 250 och filen 7.")} << "=";
-        QTest::newRow("2: open where Glosor is a file") << 2 << two << Glosor << Example << open << Chosen{}
-            << yes << Msgs{replace, okBox("Fel vid öppna. Error =20")} << "=";
-        QTest::newRow("3: unsaved pairs kept on No") << 3 << two << Glosor + "/Trevian.gls" << Example << open
-            << Chosen{} << no << Msgs{replace} << "=";
-        QTest::newRow("save over a folder") << 1 << two << "" << QByteArray() << save << Chosen{{Save, "chosen"}}
-            << Answers{} << Msgs{okBox("Fel vid skrivning till fil.\r\nError=21")} << "=";
-        QTest::newRow("save a word too long, old file kept") << 1 << QList<WordPair>{{"hund", "dog"}} << list
-            << Example << save << Chosen{{Save, list}} << Answers{}
-            << Msgs{okBox("Ordet \"hund\" är för långt för att sparas.\r\n"
-                          "I en lista med 1 glosa får ett ord ha högst 1 tecken.")} << "=";
-        // clang-format on
+        const QByteArray twelve = QByteArray("a\tb\n").repeated(12) + "x\n\ty\n";
+        addRows<FileScenario>({
+            {"1: append to an empty list, save it back", list, Example,
+             "användare=1 mnuAltLaggtill fil=c/list.gls mnuAltOpenSave fil=c/list.gls",
+             "<Ladda glosor>\n<Spara glosor> → bil=car|öga=eye"},
+            {"2: save by dialog, open Lumba.gls", Glosor + "/Lumba.gls", Example,
+             "användare=2 glosor=5 mnuAltOpenSave fil=c/list.gls mnuAltOpen",
+             "<Spara glosor> → bil=car|öga=eye"},
+            {"3: Trevian.gls, SPEL and Spel one folder",
+             {},
+             {},
+             two + "användare=3 mnuAltOpenSave mnuAltOpen",
+             "→ ko=cow|öga=eye"},
+            {"cancelled", list, Example,
+             two + "användare=1 mnuAltOpenSave fil= mnuAltOpen fil= mnuAltLaggtill fil=",
+             "<Spara glosor>\n<Ladda glosor>\n<Ladda glosor> → ko=cow|öga=eye"},
+            {"list.GLS: open No, append Yes", "c/list.GLS", Example,
+             "glosor=s=e användare=1 mnuAltOpen fil=c/list.GLS Nej mnuAltLaggtill fil=c/list.GLS Ja",
+             "<Ladda glosor>\n" + extension + "<Ladda glosor>\n" + extension.trimmed() +
+                 " → s=e|bil=car|öga=eye"},
+            {"missing words, Yes", list, missing,
+             two + "användare=1 mnuAltOpen fil=c/list.gls Ja Ja mnuAltLaggtill fil=c/list.gls Ja Ja",
+             "<Ladda glosor>\n" + lost.arg(3) + lost.arg(6) + "<Ladda glosor>\n" + appendLost +
+                 appendLost.trimmed() + " → a=b|=d|e=|a=b|=d|e="},
+            {"missing word, No", list, missing,
+             "glosor=s=e användare=1 mnuAltOpen fil=c/list.gls Nej mnuAltLaggtill fil=c/list.gls Nej",
+             "<Ladda glosor>\n" + lost.arg(3) + "<Ladda glosor>\n" + appendLost.trimmed() + " → s=e|a=b"},
+            {"append refused on the header's promise", list, "\x0f",
+             "glosor=250 användare=1 mnuAltLaggtill fil=c/list.gls",
+             "<Ladda glosor>\nGlosorna i filen får inte plats i listan. | Listan rymmer högst 255 glosor. "
+             "Den har 250 "
+             "och filen 7. → " +
+                 render(Pairs(250, {"s", "e"}))},
+            {"2: open where Glosor is a file", Glosor, Example, two + "användare=2 mnuAltOpen Ja",
+             replace + "\nFel vid öppna. Error =20 → ko=cow|öga=eye"},
+            {"3: unsaved pairs kept on No", Glosor + "/Trevian.gls", Example,
+             two + "användare=3 mnuAltOpen Nej", replace + " → ko=cow|öga=eye"},
+            {"save over a folder",
+             {},
+             {},
+             two + "användare=1 mnuAltOpenSave fil=c",
+             "<Spara glosor>\nFel vid skrivning till fil. | Error=21 → ko=cow|öga=eye"},
+            {"save a word too long, old file kept", list, Example,
+             "glosor=hund=dog användare=1 mnuAltOpenSave fil=c/list.gls",
+             "<Spara glosor>\nOrdet \"hund\" är för långt för att sparas. | I en lista med 1 glosa får ett "
+             "ord ha högst 1 "
+             "tecken. → hund=dog"},
+            {"import: added and skipped", "lista.txt", twelve,
+             "glosor=3 användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\n12 glosor lades till. 2 rader hoppades över. → " +
+                 render(Pairs(3, {"s", "e"}) + Pairs(12, {"a", "b"}))},
+            {"import: one of each", "lista.txt", "a\tb\nc\n",
+             "glosor=2 användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\n1 glosa lades till. 1 rad hoppades över. → s=e|s=e|a=b"},
+            {"import: refused whole past the limit", "lista.txt", twelve,
+             "glosor=244 användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\nGlosorna i filen får inte plats i listan. | Listan rymmer högst 255 "
+             "glosor. Den har "
+             "244 och filen 12. → " +
+                 render(Pairs(244, {"s", "e"}))},
+            {"import: nothing to add", "lista.txt", "#bara en rubrik\n",
+             "användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\n0 glosor lades till. 0 rader hoppades över. →"},
+            {"import: 16 MiB at most", "lista.txt", '#' + QByteArray(WordText::MaxFileBytes - 1, 'x'),
+             "användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\n0 glosor lades till. 0 rader hoppades över. →"},
+            {"import: larger, refused", "lista.txt", QByteArray(WordText::MaxFileBytes + 1, ' '),
+             "användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\nFilen är för stor för att vara en gloslista. | En textfil med glosor får "
+             "vara högst "
+             "16 MiB. →"},
+            {"import: NUL without a mark, refused", "lista.txt", "a\0\tb\0\n"_ba,
+             "användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\nFilen är ingen textfil. | Glosor kan importeras från text i UTF-8, UTF-16 "
+             "eller "
+             "Windows-1252. →"},
+            {"import: a KDE document, by its content", "lista.txt",
+             "<kvtml version=\"2.0\"><entries><entry><translation id=\"0\"><text>a</text></translation>"
+             "<translation id=\"1\"><text>b</text></translation></entry><entry/></entries></kvtml>",
+             "användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\n1 glosa lades till. 1 rad hoppades över. → a=b"},
+            {"import: a broken KDE document, refused", "lista.txt", "<kvtml><e>",
+             "användare=1 mnuAltImport fil=lista.txt",
+             "<Importera glosor>\nFilen kunde inte läsas som en KDE-ordlista. | Den är skadad eller "
+             "innehåller sådant "
+             "som en ordlista inte har. →"},
+            {"import: a folder cannot be read",
+             {},
+             {},
+             "användare=1 mnuAltImport fil=c",
+             "<Importera glosor>\nError = 21 →"},
+            {"export: the chosen file replaced, a failure told", "lista.csv", "gammalt",
+             "glosor=öga=eye användare=1 mnuAltExport fil=lista.csv mnuAltExport fil=saknas/lista.txt",
+             "<Exportera glosor>\n<Exportera glosor>\nFel vid skrivning till fil. | Error=2 → öga=eye"},
+            {"export and import a KDE document",
+             {},
+             {},
+             "glosor=öga=eye användare=1 mnuAltExport fil=lista.KVTML mnuAltImport fil=lista.KVTML",
+             "<Exportera glosor>\n<Importera glosor>\n1 glosa lades till. 0 rader hoppades över. → "
+             "öga=eye|öga=eye"},
+        });
     }
-    void commands()
+    void scenarios()
     {
-        QFETCH(int, user);
-        QFETCH(QList<WordPair>, before);
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, commands);
-        QFETCH(Chosen, chosen);
-        QFETCH(Answers, answers);
-        QFETCH(Msgs, messages);
-        QFETCH(QString, after);
+        QFETCH(FileScenario, row);
         const QDir home(t->dataHome.path());
-        home.mkpath("chosen");
-        if (!file.isEmpty()) {
-            home.mkpath(QFileInfo(home.filePath(file)).path());
-            QVERIFY(writeBytes(home.filePath(file), bytes));
-        }
-        WordList start;
-        for (const WordPair &pair : before)
-            start.append(pair.swedish, pair.english);
-        t->session.setList(start);
+        const QString file = home.filePath(row.file);
+        QVERIFY(home.mkpath(u"c"_s) && home.mkpath(QFileInfo(file).path()));
+        QVERIFY(row.file.isEmpty() || writeBytes(file, row.bytes));
+        int changes = 0;
         t->main();
-        t->session.state.currentUser = quint8(user);
-        QList<FileDialogRequest> requests;
-        for (const auto &[request, path] : chosen) {
-            requests.append(request);
-            t->dialogs.choosePath(path ? std::optional(home.filePath(*path)) : std::nullopt);
-        }
-        for (Answer answer : answers)
-            t->dialogs.answerYesNo(answer);
-
-        t->run(commands.join(u' '));
-
-        QCOMPARE(t->dialogs.takeFileRequests(), requests);
-        QCOMPARE(t->dialogs.takeMessages(), messages);
-        QCOMPARE(render(t->session.list().pairs()),
-                 after.startsWith(u'=') ? render(start.pairs()) + after.mid(1) : after);
-        QCOMPARE(t->listed().join(u'|'), t->session.list().swedishWords().join(u'|'));
+        connect(&t->session, &Session::listChanged, [&changes] { ++changes; });
+        t->run(row.steps);
+        QCOMPARE((t->log() + u" → "_s + render(t->session.list().pairs())).trimmed(), row.shown);
+        QCOMPARE(t->listed(), t->session.list().swedishWords());
+        QVERIFY(changes <= row.steps.count(u"glosor=") + row.steps.count(u"mnuAlt")); // one per file
         QVERIFY(!QGuiApplication::overrideCursor()); // the hourglass of a save is gone
-        // A file ends as it began: read, refused, or saved back with the pairs it holds.
-        QFile kept(home.filePath(file));
-        if (!file.isEmpty() && QFileInfo(kept).isFile())
-            QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes);
+        // A file ends as it began: read, refused, or saved back with the pairs it holds; an export replaces
+        // it.
+        if (QFileInfo(file).isFile())
+            QCOMPARE(readBytes(file), row.file == u"lista.csv" ? "\xC3\xB6ga,eye\n"_ba : row.bytes);
     }
 
-    // The list changes once for a whole file, up to the list's limit.
+    void dialogsAsTheCommandsAskThem()
+    {
+        t->run(u"glosor=a=b användare=1 mnuAltOpen mnuAltOpenSave mnuAltImport mnuAltExport"_s);
+        const QString text = u"Textfiler (*.txt *.tsv)|*.txt *.tsv|CSV-filer (*.csv)|*.csv"_s;
+        QCOMPARE(t->dialogs.requests,
+                 (QList<FileDialogRequest>{
+                     {"Ladda glosor", "Glos filer(*.gls)|*.gls|Alla filer(*.*)|*.*", false, false, false},
+                     {"Spara glosor", "Glos filer(*.gls)|*.gls|Alla filer|*.*", true, false, false},
+                     {"Importera glosor",
+                      "Alla ordlistor (*.txt *.tsv *.csv *.kvtml)|*.txt *.tsv *.csv *.kvtml|" + text +
+                          "|KDE-ordlistor (*.kvtml)|*.kvtml|Alla filer (*)|*",
+                      false, true, false},
+                     {"Exportera glosor", text + "|KDE-ordlistor (*.kvtml)|*.kvtml", true, false, true}}));
+        t->log();
+    }
+
     void appendFillsTheListInOneChange()
     {
-        const QString path = t->dataHome.filePath(u"list.gls"_s);
-        QVERIFY(writeBytes(path, writeWordFile(QList<WordPair>(127, {"a", "b"})).bytes));
-        t->session.setList({});
-        t->session.appendPairs(QList<WordPair>(128, {"s", "e"}));
-        t->session.state.currentUser = 1;
-        t->dialogs.choosePath(path);
+        QVERIFY(writeBytes(t->dataHome.filePath(u"list.gls"_s), writeWordFile(Pairs(127, {"a", "b"})).bytes));
         int changes = 0;
+        t->run(u"glosor=128 användare=1"_s);
         connect(&t->session, &Session::listChanged, [&changes] { ++changes; });
-        t->main();
-        t->run(u"mnuAltLaggtill"_s);
+        t->run(u"mnuAltLaggtill fil=list.gls"_s);
         QCOMPARE(changes, 1);
         QCOMPARE(t->listed().size(), 255);
-        QCOMPARE(t->dialogs.takeFileRequests().size(), 1);
+        QCOMPARE(t->log(), u"<Ladda glosor>"_s);
     }
 };
 
-QTEST_MAIN(FileCommandsTest)
+QTEST_MAIN(TestFileCommands)
 #include "tst_filecommands.moc"

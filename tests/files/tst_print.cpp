@@ -1,25 +1,24 @@
 #include "files/printouts.h"
-#include "platform/qtswedish.h"
 #include "platform/print/printpainter.h"
-#include "support/testprogram.h"
+#include "support/fakes.h"
 #include "tour.h"
 
-#include <QDir>
 #include <QImage>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 namespace {
-
 const QDate Day(2026, 12, 7);
+
+struct Quiz {
+    const char *name;
+    int mode;
+    bool random;
+    QString quiz; // shown=answer|…
+};
 
 WordList pairs(int count)
 {
@@ -29,72 +28,26 @@ WordList pairs(int count)
     return list;
 }
 
-// Prints to a PDF file in folder and runs a tool of poppler's on it.
-QByteArray printedThrough(const Printout &printout, const QString &folder, const QString &tool,
-                          const QStringList &arguments, const QString &output = u"-"_s)
+// Prints to utskrift.pdf in folder and runs a tool of poppler's on it; pdftotext: the text of each page.
+QStringList printedThrough(const Printout &printout, const QTemporaryDir &folder, const QStringList &tool)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setOutputFileName(folder + u"/utskrift.pdf"_s);
+    printer.setOutputFileName(folder.filePath(u"utskrift.pdf"_s));
     paintPrintout(printer, printout);
     QProcess run;
-    run.start(tool, arguments + QStringList{folder + u"/utskrift.pdf"_s, output});
+    run.start(tool[0],
+              tool.mid(1) + QStringList{folder.filePath(u"utskrift.pdf"_s), folder.filePath(u"page"_s)});
     run.waitForFinished();
-    return run.readAllStandardOutput();
+    return QString::fromUtf8(readBytes(folder.filePath(u"page"_s))).split(u'\f', Qt::SkipEmptyParts);
 }
-
-// The text of each page, as pdftotext reads it.
-QStringList pdfPages(const Printout &printout, const QString &folder)
-{
-    QStringList pages =
-        QString::fromUtf8(printedThrough(printout, folder, u"pdftotext"_s, {u"-layout"_s})).split(u'\f');
-    pages.removeAll(QString());
-    return pages;
-}
-
 } // namespace
 
 class TestPrint : public QObject {
     Q_OBJECT
 
 private slots:
-    // The word a first pass of practice shows, for each pair once; the answer in the key.
-    void quizWords_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("randomOrder");
-        QTest::addColumn<QString>("quiz"); // "shown=answer|…"
-        QTest::newRow("Svenska till engelska") << 1 << false << "ord1=word1|ord2=word2|ord3=word3";
-        QTest::newRow("engelska till svenska") << 2 << false << "word1=ord1|word2=ord2|word3=ord3";
-        QTest::newRow("Byter alltid") << 5 << false << "ord1=word1|word2=ord2|ord3=word3";
-        QTest::newRow("Repetera: each pair once") << 6 << false << "word1=ord1|word2=ord2|word3=ord3";
-        QTest::newRow("random order") << 1 << true << "ord2=word2|ord3=word3|ord1=word1";
-    }
-    void quizWords()
-    {
-        QFETCH(int, mode);
-        QFETCH(bool, randomOrder);
-        QFETCH(QString, quiz);
-        AppState state;
-        state.applyStartDefaults();
-        state.directionMode = DirectionMode(mode);
-        state.currentDirection = mode == 2 ? Direction::English : Direction::Swedish;
-        state.practiceOrder = randomOrder ? PracticeOrder::Random : PracticeOrder::List;
-        ScriptedRandom random;
-        random.push({1, 1, 0});
-        const Printout printout = quizPrintout(pairs(3), state, random, Day);
-        QCOMPARE(printout.sections.size(), 2);
-        QStringList shown;
-        for (const QStringList &row : printout.sections[1].rows)
-            shown << row[1] + u'=' + row[2];
-        QCOMPARE(shown.join(u'|'), quiz);
-        for (const QStringList &row : printout.sections[0].rows)
-            QCOMPARE(row[2], QString()); // the quiz shows no answer
-    }
-
-    // Printed to PDF: every pair whole on one page, in order, numbered on;
-    // the answer key from a page of its own.
     void initTestCase()
     {
         QVERIFY(useFixedLook());
@@ -102,75 +55,75 @@ private slots:
             QSKIP("pdftotext and pdftoppm (poppler-utils) are missing: the PDF cannot be read back.");
     }
 
+    // The word a first pass of practice shows, each pair once, without its answer; the answer in the key.
+    void quizWords_data()
+    {
+        addRows<Quiz>({{"Svenska till engelska", 1, false, "ord1=word1|ord2=word2|ord3=word3"},
+                       {"engelska till svenska", 2, false, "word1=ord1|word2=ord2|word3=ord3"},
+                       {"Byter alltid", 5, false, "ord1=word1|word2=ord2|ord3=word3"},
+                       {"Repetera: each pair once", 6, false, "word1=ord1|word2=ord2|word3=ord3"},
+                       {"random order", 1, true, "ord2=word2|ord3=word3|ord1=word1"}});
+    }
+    void quizWords()
+    {
+        QFETCH(Quiz, row);
+        AppState state;
+        state.applyStartDefaults();
+        state.directionMode = DirectionMode(row.mode);
+        state.currentDirection = row.mode == 2 ? Direction::English : Direction::Swedish;
+        state.practiceOrder = row.random ? PracticeOrder::Random : PracticeOrder::List;
+        ScriptedRandom random;
+        random.push({1, 1, 0});
+        const Printout printout = quizPrintout(pairs(3), state, random, Day);
+        QStringList shown;
+        for (int n = 0; n < 3; ++n) {
+            shown << printout.sections.value(1).rows.value(n).value(1) + u'=' +
+                         printout.sections[1].rows[n][2];
+            QCOMPARE(printout.sections[0].rows.value(n).value(2), QString());
+        }
+        QCOMPARE(shown.join(u'|'), row.quiz);
+    }
+
+    // Every pair whole on one page, in order, the titles on every page; the key from a page of its own.
     void pagesNeverCutAPair()
     {
         const QTemporaryDir folder;
-        const WordList list = pairs(150);
-        const QStringList pages = pdfPages(listPrintout(list, Day), folder.path());
-        QVERIFY(pages.size() >= 3);
-        QVERIFY(pages[0].contains(u"Glosor – 2026-12-07"_s));
+        const QStringList pages =
+            printedThrough(listPrintout(pairs(150), Day), folder, {u"pdftotext"_s, u"-layout"_s});
+        QVERIFY(pages.size() >= 3 && pages[0].contains(u"Glosor – 2026-12-07"_s));
         int next = 1;
         for (const QString &page : pages) {
-            QVERIFY(page.contains(u"Svenska"_s) && page.contains(u"Engelska"_s)); // the titles on every page
-            while (next <= 150 && page.contains(QRegularExpression(u"\\b%1\\s+ord%1\\s+word%1\\b"_s.arg(next))))
+            QVERIFY(page.contains(u"Svenska"_s) && page.contains(u"Engelska"_s));
+            while (next <= 150 &&
+                   page.contains(QRegularExpression(u"\\b%1\\s+ord%1\\s+word%1\\b"_s.arg(next))))
                 ++next;
         }
-        QCOMPARE(next, 151); // all pairs, whole, in order
-
-        const QStringList quiz = pdfPages(quizPrintout(pairs(3), AppState{}, m_random, Day), folder.path());
+        QCOMPARE(next, 151);
+        ScriptedRandom random;
+        const QStringList quiz = printedThrough(quizPrintout(pairs(3), AppState{}, random, Day), folder,
+                                                {u"pdftotext"_s, u"-layout"_s});
         QCOMPARE(quiz.size(), 2);
-        QVERIFY(quiz[0].contains(u"Förhör – 2026-12-07"_s) && quiz[0].contains(u"ord2"_s) && !quiz[0].contains(u"word"_s));
-        QVERIFY(quiz[1].contains(u"Facit"_s) && quiz[1].contains(QRegularExpression(u"2\\s+ord2\\s+word2"_s)));
+        QVERIFY(quiz[0].contains(u"Förhör – 2026-12-07"_s) && quiz[0].contains(u"ord2"_s) &&
+                !quiz[0].contains(u"word"_s));
+        QVERIFY(quiz[1].contains(u"Facit"_s) &&
+                quiz[1].contains(QRegularExpression(u"2\\s+ord2\\s+word2"_s)));
     }
 
     // The first page of each, as the README shows it.
-    void firstPagesLookAsTheirPictures_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("list") << "print-list";
-        QTest::newRow("quiz") << "print-quiz";
-    }
     void firstPagesLookAsTheirPictures()
     {
-        QFETCH(QString, name);
-        const QTemporaryDir folder;
-        const Printout printout = name == u"print-list" ? listPrintout(pairs(12), Day)
-                                                        : quizPrintout(pairs(12), AppState{}, m_random, Day);
-        printedThrough(printout, folder.path(), u"pdftoppm"_s, {u"-png"_s, u"-r"_s, u"40"_s, u"-singlefile"_s},
-                       folder.filePath(u"page"_s));
-        const QImage page(folder.filePath(u"page.png"_s));
-        const QString reference = u"" ORDKVARNEN_REFERENCE_PICTURES "/"_s + name + u".png"_s;
-        if (qEnvironmentVariableIsSet("ORDKVARNEN_WRITE_PICTURES"))
-            QVERIFY(page.save(reference));
-        QCOMPARE(page, QImage(reference).convertToFormat(page.format()));
+        ScriptedRandom random;
+        for (const QString &name : {u"print-list"_s, u"print-quiz"_s}) {
+            const QTemporaryDir folder;
+            printedThrough(name == u"print-list" ? listPrintout(pairs(12), Day)
+                                                 : quizPrintout(pairs(12), AppState{}, random, Day),
+                           folder, {u"pdftoppm"_s, u"-png"_s, u"-r"_s, u"40"_s, u"-singlefile"_s});
+            const QImage page(folder.filePath(u"page.png"_s));
+            const QString reference = u"" ORDKVARNEN_REFERENCE_PICTURES "/"_s + name + u".png"_s;
+            QVERIFY(!qEnvironmentVariableIsSet("ORDKVARNEN_WRITE_PICTURES") || page.save(reference));
+            QCOMPARE(page, QImage(reference).convertToFormat(page.format()));
+        }
     }
-
-    // Qt's print dialog speaks Swedish once the catalogues are installed.
-    void printDialogInSwedish()
-    {
-        const auto dialogTexts = [] {
-            QPrinter printer;
-            QPrintDialog dialog(&printer);
-            QStringList texts;
-            QTimer::singleShot(0, [&] {
-                texts = textsOf(&dialog);
-                dialog.reject();
-            });
-            dialog.exec();
-            return texts;
-        };
-        const QSet<QString> english = wordsOf(dialogTexts());
-        QtSwedishTexts swedishTexts;
-        QVERIFY(swedishTexts.loadCatalogue() && QCoreApplication::installTranslator(&swedishTexts));
-        const QSet<QString> swedish = wordsOf(dialogTexts());
-        QCoreApplication::removeTranslator(&swedishTexts);
-        QStringList left = (swedish & english).values();
-        left.removeAll(u"PDF"_s);
-        QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
-    }
-
-private:
-    ScriptedRandom m_random;
 };
 
 QTEST_MAIN(TestPrint)

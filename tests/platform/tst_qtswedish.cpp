@@ -4,49 +4,26 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-// Reads the popup menu that the next event opens, then closes it.
-void readPopup(QStringList &texts)
-{
-    QTimer::singleShot(0, [&texts] {
-        if (QWidget *popup = QApplication::activePopupWidget()) {
-            texts << textsOf(popup);
-            popup->close();
-        }
-    });
-}
-
-// Every text of the program's file, colour and message dialogs and of their
-// menus and a text box's menu, as far as a user can reach them.
+// Every text of the program's file, colour, message and print dialogs, of
+// their menus and of a text box's menu, as far as a user can reach them.
 QStringList dialogTexts(const QString &folder)
 {
     QStringList texts;
-    WidgetDialogs dialogs;
     const auto whileOpen = [&texts](const std::function<void(QDialog *)> &look) {
         QTimer::singleShot(0, [&texts, look] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            texts << textsOf(dialog);
-            look(dialog);
-            dialog->reject();
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                texts << textsOf(dialog);
+                look(dialog);
+                dialog->reject();
+            }
         });
     };
     const auto lookAtFiles = [&](QDialog *dialog) {
@@ -55,12 +32,18 @@ QStringList dialogTexts(const QString &folder)
         files->setViewMode(QFileDialog::Detail);
         texts << textsOf(files);
         for (const char *name : {"listView", "sidebar"}) {
-            readPopup(texts);
-            emit files->findChild<QAbstractItemView *>(QString::fromLatin1(name))->customContextMenuRequested({5, 5});
+            QTimer::singleShot(0, [&texts] {
+                if (QWidget *popup = QApplication::activePopupWidget())
+                    texts << textsOf(popup), popup->close();
+            });
+            emit files->findChild<QAbstractItemView *>(QString::fromLatin1(name))
+                ->customContextMenuRequested({5, 5});
         }
-        std::unique_ptr<QMenu> menu(files->findChild<QLineEdit *>(u"fileNameEdit"_s)->createStandardContextMenu());
+        std::unique_ptr<QMenu> menu(
+            files->findChild<QLineEdit *>(u"fileNameEdit"_s)->createStandardContextMenu());
         texts << textsOf(menu.get());
     };
+    WidgetDialogs dialogs;
     whileOpen(lookAtFiles);
     dialogs.openFile({u"Ladda"_s, u"Glos filer(*.gls)|*.gls"_s, false, true, false});
     whileOpen(lookAtFiles);
@@ -74,14 +57,16 @@ QStringList dialogTexts(const QString &folder)
     dialogs.chooseColor({u"Färg"_s, 0});
     whileOpen([](QDialog *) {});
     dialogs.message({u"x"_s, {}, Message::Buttons::Ok, Message::Icon::None});
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    whileOpen([](QDialog *) {});
+    print.exec();
     texts.removeAll(QString());
     return texts;
 }
-
 } // namespace
 
-// Qt's own dialogs speak Swedish once the catalogues are installed: no word
-// that they show in English is left once they speak Swedish.
+// Once the catalogues are installed, no word Qt's dialogs show in English is left.
 class TestQtSwedish : public QObject {
     Q_OBJECT
 
@@ -91,15 +76,13 @@ private slots:
         const QTemporaryDir folder;
         QDir(folder.path()).mkdir(u"mapp"_s);
         const QSet<QString> english = wordsOf(dialogTexts(folder.path()));
-
         QtSwedishTexts texts;
         QVERIFY2(texts.loadCatalogue(), "qt_sv.qm is missing: install qt6-translations-l10n");
         QVERIFY(QCoreApplication::installTranslator(&texts));
         const QSet<QString> swedish = wordsOf(dialogTexts(folder.path()));
-
         // The same in both languages, or the user's own: titles, filters, folders.
-        const QSet<QString> shared = wordsOf({u"OK HTML Ladda Spara Färg Ordkvarnen Glos filer gls"_s,
-                                              QDir::homePath(), folder.path()});
+        const QSet<QString> shared = wordsOf(
+            {u"OK HTML PDF Ladda Spara Färg Ordkvarnen Glos filer gls"_s, QDir::homePath(), folder.path()});
         QStringList left = (swedish & english).subtract(shared).values();
         left.sort();
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));

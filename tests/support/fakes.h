@@ -6,60 +6,46 @@
 #include "platform/random.h"
 #include "platform/speaker.h"
 
-#include <QList>
 #include <QQueue>
 #include <QTest>
 
-#include <functional>
+using namespace Qt::StringLiterals;
+using Pairs = QList<WordPair>;
 
-// Records every modal element the program shows and answers each from a
-// queue. A test takes the recorded messages and compares them; whatever is
-// left over (a message nobody took, an answer nobody used) is reported by
-// pendingReport(), which fixtures check in cleanup().
+// A box as one line of a log: its text (line breaks as " | "), then its title
+// in brackets, "(Ja/Nej)" for a question; "(!) " first when it is critical.
+QString logLine(const Message &message);
+
+// Logs every modal element shown, in order, and answers each from a queue: a
+// question with none queued gets No, an OK box takes none, a file or colour
+// dialog with none queued is cancelled, a print dialog is cancelled. Dialogs
+// log as "<title>"; file dialogs keep their requests.
 class ScriptedDialogs final : public Dialogs {
 public:
     Answer message(const Message &message) override;
     std::optional<QString> openFile(const FileDialogRequest &request) override;
     std::optional<QString> saveFile(const FileDialogRequest &request) override { return openFile(request); }
     std::optional<ColorValue> chooseColor(const ColorRequest &request) override;
-    // Records the printout and cancels the dialog.
-    bool print(const Printout &printout) override
-    {
-        printouts.append(printout);
-        return false;
-    }
-    QList<Printout> printouts;
+    bool print(const Printout &printout) override;
 
-    // Answers, used in order by the next boxes or dialogs of their kind. A
-    // Yes/No box with no queued answer gets No; OK boxes need no answer and
-    // never take one meant for a question; a file or colour dialog with no
-    // queued answer is cancelled.
     void answerYesNo(Answer answer) { m_yesNo.enqueue(answer); }
     void choosePath(const std::optional<QString> &path) { m_paths.enqueue(path); }
     void chooseColor(const std::optional<ColorValue> &color) { m_colors.enqueue(color); }
-
-    // Runs while each message is on show, to look at the windows behind it.
+    // Runs while each box is on show, to look at the windows behind it.
     std::function<void(const Message &)> whileShown;
 
-    QList<Message> takeMessages() { return std::exchange(m_messages, {}); }
-    QList<FileDialogRequest> takeFileRequests() { return std::exchange(m_fileRequests, {}); }
-    QList<ColorRequest> takeColorRequests() { return std::exchange(m_colorRequests, {}); }
-
-    // Empty when every recorded call was taken and every answer used.
+    QString takeLog() { return std::exchange(m_log, {}).join(u'\n'); }
+    QList<FileDialogRequest> requests;
+    Printout lastPrintout;
+    // Empty when the log was taken and every answer used.
     QString pendingReport() const;
 
 private:
-    QList<Message> m_messages;
-    QList<FileDialogRequest> m_fileRequests;
-    QList<ColorRequest> m_colorRequests;
+    QStringList m_log;
     QQueue<Answer> m_yesNo;
     QQueue<std::optional<QString>> m_paths;
     QQueue<std::optional<ColorValue>> m_colors;
 };
-
-// The message boxes the program shows most: OK only, no icon.
-Message okBox(const QString &text, const QString &title = {});
-Message yesNoBox(const QString &text, const QString &title = {}, Message::Icon icon = Message::Icon::None);
 
 class FakeClock final : public Clock {
 public:
@@ -67,12 +53,11 @@ public:
     QTime time{13, 5, 9};
 };
 
-// Answers below() from a queue of values (each taken modulo the bound);
-// an empty queue answers 0.
+// Answers below() from a queue of values, each taken modulo the bound; 0 when empty.
 class ScriptedRandom final : public RandomSource {
 public:
     int below(int bound) override;
-    void push(std::initializer_list<int> values);
+    void push(const QList<int> &values) { m_values.append(values); }
 
 private:
     QQueue<int> m_values;
@@ -84,23 +69,31 @@ public:
     bool hasVoice(Language language) override { return voices.contains(language); }
     void say(const QString &text, Language language) override
     {
-        said << (language == Language::Swedish ? QStringLiteral("sv:") : QStringLiteral("en:")) + text;
+        said << (language == Language::Swedish ? u"sv:"_s : u"en:"_s) + text;
     }
-
     QList<Language> voices{Language::Swedish, Language::English};
     QStringList said;
 };
 
-// The pairs as one line: "sv=en|…".
+// The pairs as one line, "sv=en|…", and back.
 QString render(const QList<WordPair> &pairs);
-// Whether bytes became the whole file at path.
+Pairs pairsOf(const QString &rendered);
 bool writeBytes(const QString &path, const QByteArray &bytes);
+QByteArray readBytes(const QString &path);
 
-// How a message reads in a failing comparison.
-QString describe(const Message &message);
-char *toString(const Message &message);
+// The row of most tables: what is given (steps, bytes, text) and what then shows.
+struct Scenario {
+    const char *name;
+    QString given, shown;
+};
 
-// Fails the calling test when a message was shown that the test did not check,
-// or a scripted answer was never asked for.
+// Table-driven tests: one struct per row, whose first member names the row.
+template <class Row> void addRows(const QList<Row> &rows)
+{
+    QTest::addColumn<Row>("row");
+    for (const Row &row : rows)
+        QTest::newRow(QByteArray(row.name).constData()) << row;
+}
+
 #define VERIFY_NO_PENDING_DIALOGS(dialogs)                                                                   \
     QVERIFY2((dialogs).pendingReport().isEmpty(), qPrintable((dialogs).pendingReport()))

@@ -1,21 +1,13 @@
 #include "support/testprogram.h"
 
-#include "entry/frmglos.h"
-#include "practice/frmova.h"
-
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QTabBar>
-#include <QTabWidget>
-
-using namespace Qt::StringLiterals;
 
 TestProgram::TestProgram()
     : paths(dataHome.path(), {})
@@ -33,7 +25,7 @@ TestProgram::~TestProgram()
 FrmGlos &TestProgram::main()
 {
     FrmGlos &window = program.frmglos.get();
-    if (!window.isActiveWindow()) { // as it is when a user works in it
+    if (!window.isActiveWindow()) {
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
@@ -45,19 +37,10 @@ FrmGlos &TestProgram::main()
 void TestProgram::addPairs(const QList<WordPair> &pairs)
 {
     for (const WordPair &pair : pairs) {
-        typeText(child<QLineEdit>(&main(), "txtsv"), pair.swedish);
-        typeText(child<QLineEdit>(&main(), "txteng"), pair.english);
+        typeText(child<QLineEdit>(&main(), u"txtsv"_s), pair.swedish);
+        typeText(child<QLineEdit>(&main(), u"txteng"_s), pair.english);
         QTest::mouseClick(child<QPushButton>(&main(), u"cmdNästa"_s), Qt::LeftButton);
     }
-}
-
-QStringList TestProgram::listed()
-{
-    auto *list = child<QListWidget>(&main(), "listGlos");
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
 }
 
 FrmOva *TestProgram::startPractice(const QList<WordPair> &pairs)
@@ -67,36 +50,83 @@ FrmOva *TestProgram::startPractice(const QList<WordPair> &pairs)
     return program.frmOva.loaded();
 }
 
-template <class T> T *TestProgram::find(const QString &name)
+QStringList TestProgram::listed()
 {
-    for (QWidget *window : {QApplication::activeWindow(), static_cast<QWidget *>(program.frmglos.loaded())})
-        if (T *found = window ? window->findChild<T *>(name) : nullptr)
-            return found;
-    return nullptr;
+    auto *list = child<QListWidget>(&main(), u"listGlos"_s);
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QWidget *TestProgram::active()
+{
+    QWidget *window = QApplication::activeWindow();
+    return window ? window : program.frmglos.loaded();
 }
 
 void TestProgram::run(const QString &steps)
 {
     QCoreApplication::processEvents(); // a window shown by code becomes the active one
-    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
-        const QString name = step.section(u'=', 0, 0), value = step.section(u'=', 1);
+    if (!QApplication::activeWindow())
+        main();
+    const QStringList list = steps.split(u' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString step = list[i], name = step.section(u'=', 0, 0), value = step.section(u'=', 1);
+        if (step == u"Ja" || step == u"Nej" || name == u"fil" || name == u"färg")
+            continue; // queued with the step before
+        for (qsizetype next = i + 1; next < list.size(); ++next) {
+            const QString answer = list[next], kind = answer.section(u'=', 0, 0),
+                          given = answer.section(u'=', 1);
+            if (answer == u"Ja" || answer == u"Nej")
+                dialogs.answerYesNo(answer == u"Ja" ? Answer::Yes : Answer::No);
+            else if (kind == u"fil")
+                dialogs.choosePath(given.isEmpty() ? std::nullopt : std::optional(dataHome.filePath(given)));
+            else if (kind == u"färg")
+                dialogs.chooseColor(given.isEmpty() ? std::nullopt
+                                                    : std::optional(given.toUInt(nullptr, 16)));
+            else
+                break;
+        }
+        if (name == u"glosor" || name == u"användare") { // the state a test starts from
+            WordList pairs;
+            pairs.append(value.toInt() > 0 ? Pairs(value.toInt(), {u"s"_s, u"e"_s}) : pairsOf(value));
+            name == u"glosor" ? session.setList(pairs)
+                              : void(session.state.currentUser = quint8(value.toInt()));
+            continue;
+        }
         QWidget *focus = QApplication::focusWidget();
-        if (focus && (step == u"Enter" || step == u"Esc")) {
+        const auto find = [this, &name]<class T>(T *) {
+            for (QWidget *window :
+                 {QApplication::activeWindow(), static_cast<QWidget *>(program.frmglos.loaded())})
+                if (T *found = window ? window->findChild<T *>(name) : nullptr)
+                    return found;
+            return static_cast<T *>(nullptr);
+        };
+        if (step.startsWith(u'@')) {
+            control(step.mid(1))->setFocus();
+        } else if (step.startsWith(u'^')) {
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (window->objectName() == step.mid(1) && window->isVisible())
+                    window->activateWindow(), void(QTest::qWaitForWindowActive(window));
+        } else if (step == u"Stäng") {
+            active()->close();
+        } else if (focus && (step == u"Enter" || step == u"Esc")) {
             QTest::keyClick(focus, step == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
         } else if (focus && step.startsWith(u"Ctrl+")) {
             const QKeyCombination key = QKeySequence(step)[0];
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-        } else if (auto *tabs = find<QTabBar>(name)) {
+        } else if (auto *tabs = find(static_cast<QTabBar *>(nullptr))) {
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(value.toInt()).center());
-        } else if (auto *box = find<QLineEdit>(name)) {
+        } else if (auto *box = find(static_cast<QLineEdit *>(nullptr))) {
             box->setFocus();
             QTest::keyClick(box, Qt::Key_Delete);
             typeText(box, value);
-        } else if (auto *button = find<QAbstractButton>(name)) {
+        } else if (auto *button = find(static_cast<QAbstractButton *>(nullptr))) {
             // Option buttons and check boxes take clicks on their mark, at the left.
             const bool push = qobject_cast<QPushButton *>(button);
             QTest::mouseClick(button, Qt::LeftButton, {}, push ? QPoint() : QPoint(4, button->height() / 2));
-        } else if (auto *item = find<QAction>(name)) {
+        } else if (auto *item = find(static_cast<QAction *>(nullptr))) {
             item->trigger();
         } else {
             QTest::qFail(qPrintable(u"no control named "_s + name), __FILE__, __LINE__);
@@ -107,15 +137,38 @@ void TestProgram::run(const QString &steps)
     }
 }
 
-void typeText(QWidget *widget, const QString &text)
+QString TestProgram::screen(const QString &names)
 {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QWidget *window = active();
+    QStringList seen;
+    for (const QString &name : names.split(u' ')) {
+        auto *widget = window ? window->findChild<QWidget *>(name) : nullptr;
+        if (!widget || !widget->isVisibleTo(window))
+            continue;
+        auto *button = qobject_cast<QPushButton *>(widget);
+        auto *box = qobject_cast<QLineEdit *>(widget);
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            seen << label->text();
+        else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+            seen << text->toPlainText().replace(u'\n', u'|');
+        else if (box)
+            seen << name + u'=' + (box->hasSelectedText() ? u'[' + box->selectedText() + u']' : box->text());
+        else
+            seen << name + (button && button->isDefault() ? u"*"_s : QString());
+    }
+    QWidget *focus = window ? window->focusWidget() : nullptr;
+    return seen.join(u' ') + u" @"_s + (focus ? focus->objectName() : QString());
 }
 
 void TestProgram::flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 QStringList textsOf(QWidget *top)
@@ -136,7 +189,7 @@ QStringList textsOf(QWidget *top)
         if (auto *choices = qobject_cast<QComboBox *>(widget))
             for (int i = 0; i < choices->count(); ++i)
                 texts << choices->itemText(i);
-        if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+        if (auto *tabs = qobject_cast<QTabBar *>(widget))
             for (int i = 0; i < tabs->count(); ++i)
                 texts << tabs->tabText(i);
         if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model()) {
@@ -155,12 +208,10 @@ QStringList textsOf(QWidget *top)
 
 QSet<QString> wordsOf(const QStringList &texts)
 {
-    static const QRegularExpression word(u"[A-Za-zÅÄÖåäöéÉ]{3,}"_s);
+    static const QRegularExpression word(u"[A-Za-zÅÄÖåäöéÉ]{3,}"_s), keyName(u"\\t.*"_s);
     QSet<QString> words;
-    for (QString text : texts) {
-        text.remove(u'&').remove(QRegularExpression(u"\\t.*"_s));
-        for (const QRegularExpressionMatch &match : word.globalMatch(text))
+    for (QString text : texts)
+        for (const QRegularExpressionMatch &match : word.globalMatch(text.remove(u'&').remove(keyName)))
             words << match.captured();
-    }
     return words;
 }

@@ -1,0 +1,266 @@
+#include "files/kvtml.h"
+#include "files/wordfile.h"
+#include "files/wordfiletexts.h"
+#include "files/wordtext.h"
+#include "platform/textcodec.h"
+#include "support/fakes.h"
+
+namespace {
+struct Written {
+    const char *name;
+    QString pairs;
+    QString message; // why the list is not written; empty: it is, and reads back
+};
+struct Read {
+    const char *name;
+    QByteArray bytes;
+    QString pairs; // "-": refused
+    int skipped;
+};
+struct Formatted {
+    const char *name;
+    QString path, pairs;
+    QByteArray bytes;
+};
+struct Codec {
+    const char *name;
+    QByteArray bytes; // none of them valid UTF-8, so files of them are Windows-1252 too
+    QString text;
+};
+
+// A version 2.0 document with these identifiers and entries, as the KDE programs write them.
+QByteArray kvtml(const QList<QByteArray> &languages, const QList<QList<QByteArray>> &entries)
+{
+    QByteArray document =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
+        "\"http://edu.kde.org/kvtml/kvtml2.dtd\">\n<kvtml version=\"2.0\"><information><title>t"
+        "</title></information><identifiers>";
+    for (qsizetype id = 0; id < languages.size(); ++id)
+        document += "<identifier id=\"" + QByteArray::number(id) + "\"><name>" + languages[id].split('/')[0] +
+                    "</name><locale>" + languages[id].split('/').value(1) + "</locale></identifier>";
+    document += "</identifiers><entries>";
+    for (const QList<QByteArray> &words : entries) {
+        document += "<entry id=\"0\">";
+        for (qsizetype id = 0; id < words.size(); ++id)
+            document += "<translation id=\"" + QByteArray::number(id) + "\"><text>" + words[id] +
+                        "</text><comment>c</comment></translation>";
+        document += "</entry>";
+    }
+    return document + "</entries></kvtml>";
+}
+} // namespace
+
+class TestReaders : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wordFiles_data()
+    {
+        const QString longest = u"åäö"_s.repeated(85).left(WordFile::maxWordBytes(127)),
+                      tooLong =
+                          u"Ordet \"%1\" är för "
+                          u"långt för att sparas. | I en lista med %2 får ett ord ha högst %3 tecken."_s;
+        addRows<Written>({
+            {"127 pairs, words at the limit", render(Pairs(127, {longest, longest.toUpper()})), {}},
+            {"128 pairs", render(Pairs(128, {"s", "e"})),
+             "Listan har för många glosor för att sparas. | En glosfil rymmer högst 127 glosor."},
+            {"hund in two pairs", "bil=car|hund=dog", tooLong.arg("hund", "2 glosor", "3")},
+            {"a long word quoted in part", u"ö"_s.repeated(600'000) + "=a",
+             tooLong.arg(u"ö"_s.repeated(40) + u'…', "1 glosa", "1")},
+            {"ö as o and combining diaeresis", u"o\u0308ga=eye|bil=car"_s, {}},
+            {"bytes 80 to 9F, where Windows-1252 is not Latin-1", u"€ur=œ|bil=Ÿ…"_s, {}},
+            {"empty English word", "bil=car|hus=|=", "Fel vid skrivning till fil. | Glosan= "},
+            {"Greek letter", u"a=b|\u03B1=c"_s,
+             u"Ordet \"\u03B1\" har tecken som inte kan sparas i en glosfil. | En glosfil kan bara lagra "
+             u"tecken ur "
+             u"teckentabellen Windows-1252."_s},
+        });
+    }
+    void wordFiles()
+    {
+        QFETCH(Written, row);
+        const WordFileBytes file = writeWordFile(pairsOf(row.pairs));
+        QCOMPARE(file.outcome.ok() ? QString() : writeProblemText(file.outcome).replace(u"\r\n"_s, u" | "_s),
+                 row.message);
+        QList<std::optional<QString>> words;
+        for (const WordPair &pair : pairsOf(row.pairs))
+            words << pair.swedish.normalized(QString::NormalizationForm_C) << pair.english;
+        QVERIFY(!file.outcome.ok() || readWordFile(file.bytes).words == words);
+    }
+
+    void text_data()
+    {
+        addRows<Read>({
+            {"tabs", "bil\tcar\nöga\teye\n", u"bil=car|öga=eye"_s, 0},
+            {"semicolons, CRLF, no last end", "bil;car\r\nhus;house", "bil=car|hus=house", 0},
+            {"commas, lone CR", "bil,car\rhus,house\r", "bil=car|hus=house", 0},
+            {"first separator decides", "a;b,c\nd,e;f\n", "a=b,c|d,e=f", 0},
+            {"separator inside quotes passed", "\"a,b\";c\n", "a,b=c", 0},
+            {"first line without one", "rubrik\nbil,car\n", "bil=car", 1},
+            {"tags and notes ignored", "bil\tcar\ttag1 tag2\tnot\n", "bil=car", 0},
+            {"quoting", "\"sa \"\"hej\"\"\",\"two\nlines\"\n", "sa \"hej\"=two\nlines", 0},
+            {"quoted tab in tab file", "\"a\tb\"\tc\n", "a\tb=c", 0},
+            {"blanks around unquoted go", "  bil , car  \n", "bil=car", 0},
+            {"blanks inside quotes stay", "\" bil \", \"car\" \n", " bil =car", 0},
+            {"quote inside a word is text", "5\" sk\xC3\xA4rm,5\" screen\n", u"5\" skärm=5\" screen"_s, 0},
+            {"text after a quote kept", "\"bil\"en,car\n", "bilen=car", 0},
+            {"unclosed quote to the end", "a,\"b\nc,d\n", "a=b\nc,d\n", 0},
+            {"blank and comment lines quiet", "#sep:tab\n\n  \t \n#x;y\nbil\tcar\n\n", "bil=car", 0},
+            {"CRLF quiet and one-word lines", "#x\r\n\r\nrubrik\r\nbil;car\r\n", "bil=car", 1},
+            {"# inside a line is text", "a\t#b\n", "a=#b", 0},
+            {"lines without two words counted", "a\tb\nc\n\td\ne\t\n\"\"\t\"x\"\nf\tg\n", "a=b|f=g", 4},
+            {"UTF-8 with mark", "\xEF\xBB\xBF\xC3\xB6ga;eye\n", u"öga=eye"_s, 0},
+            {"Windows-1252", "\xF6ga;\x80 euro\n", u"öga=€ euro"_s, 0},
+            {"one bad byte: all Windows-1252", "\xC3\xB6;a\n\xF6;b\n", u"Ã¶=a|ö=b"_s, 0},
+            {"emoji", "katt\t\xF0\x9F\x90\x88\n", u"katt=🐈"_s, 0},
+            {"UTF-16 LE", "\xFF\xFE\xF6\0g\0a\0\t\0e\0y\0e\0\r\0\n\0"_ba, u"öga=eye"_s, 0},
+            {"UTF-16, a lone surrogate",
+             "\xFF\xFE\0\xD8"
+             "a\0\t\0b\0"_ba,
+             u"\uFFFDa=b"_s, 0},
+            {"UTF-16 BE", "\xFE\xFF\0\xF6\0g\0a\0;\0e\0y\0e"_ba, u"öga=eye"_s, 0},
+            {"empty", {}, "", 0},
+            {"a word longer than a word file holds",
+             "a\t" + QByteArray(254, 'x') + "\n" + QByteArray(253, 'y') + "\tb\n", QString(253, u'y') + "=b",
+             1},
+        });
+    }
+    void text()
+    {
+        QFETCH(Read, row);
+        const WordText::Parsed parsed = WordText::parse(row.bytes);
+        QCOMPARE(render(parsed.pairs), row.pairs);
+        QCOMPARE(parsed.skipped, row.skipped);
+    }
+
+    void textFormats_data()
+    {
+        addRows<Formatted>({{"tabs", "a.txt", u"öga=eye|bil=car"_s, "\xC3\xB6ga\teye\nbil\tcar\n"},
+                            {"csv, any case", "a.CSV", u"öga=eye|bil=car"_s, "\xC3\xB6ga,eye\nbil,car\n"},
+                            {"not a csv name", "a.csv.txt", "a=b", "a\tb\n"},
+                            {"quoted where needed", "a.tsv", "a,b=say \"hi\"|#1= x",
+                             "\"a,b\"\t\"say \"\"hi\"\"\"\n\"#1\"\t\" x\"\n"},
+                            {"nothing", "a.csv", "", ""}});
+    }
+    void textFormats()
+    {
+        QFETCH(Formatted, row);
+        QCOMPARE(WordText::format(pairsOf(row.pairs), WordText::formatFor(row.path)), row.bytes);
+    }
+
+    void kdeDocuments_data()
+    {
+        const QList<QByteArray> svEn{"Svenska/sv", "English/en"};
+        addRows<Read>({
+            {"Swedish and English", kvtml(svEn, {{"hus", "house"}, {" katt ", "cat"}}), "hus=house|katt=cat",
+             0},
+            {"English first in the file", kvtml({"English/en", "Svenska/sv"}, {{"dog", "hund"}}), "hund=dog",
+             0},
+            {"by name, no locale", kvtml({"engelska", "Swedish"}, {{"dog", "hund"}}), "hund=dog", 0},
+            {"German and English", kvtml({"Deutsch/de", "English/en_US"}, {{"Haus", "house"}}), "Haus=house",
+             0},
+            {"only Swedish known: the first other",
+             kvtml({"x/fr", "y/sv_SE", "z/de"}, {{"maison", "hus", "Haus"}}), "hus=maison", 0},
+            {"states and capitals", kvtml({"State", "Capital"}, {{"Ohio", "Columbus"}}), "Ohio=Columbus", 0},
+            {"entities and markup", kvtml(svEn, {{"a &amp; &lt;b&gt; &#x1F408;", "&quot;x&quot;"}}),
+             u"a & <b> 🐈=\"x\""_s, 0},
+            {"an empty side skipped", kvtml(svEn, {{"", "house"}, {"bil", "car"}}), "bil=car", 1},
+            {"a word too long skipped", kvtml(svEn, {{QByteArray(254, 'x'), "y"}}), "", 1},
+            {"version 1", "<kvtml><e><o l=\"sv\">hus</o><t l=\"en\">house</t></e><e><o>bil</o></e></kvtml>",
+             "hus=house", 1},
+            {"version 1, English first", "<kvtml><e><o l=\"en\">dog</o><t l=\"sv\">hund</t></e></kvtml>",
+             "hund=dog", 0},
+            {"not well-formed", kvtml(svEn, {}).replace("</entries>", "<entry>"), "-", 0},
+            {"billion laughs",
+             "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
+             "\"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]><kvtml version=\"2.0\">&b;</kvtml>",
+             "-", 0},
+            {"external entity",
+             "<!DOCTYPE kvtml [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><kvtml>&x;</kvtml>", "-", 0},
+            {"undeclared entity", "<kvtml version=\"2.0\">&x;</kvtml>", "-", 0},
+            {"100000 nested elements", "<kvtml>" + QByteArray("<a>").repeated(100'000), "-", 0},
+            {"another root", "<html><body>x</body></html>", "not kvtml", 0},
+        });
+    }
+    void kdeDocuments()
+    {
+        QFETCH(Read, row);
+        QCOMPARE(Kvtml::looksLikeKvtml(row.bytes), row.pairs != u"not kvtml");
+        const std::optional<Kvtml::Parsed> parsed = Kvtml::parse(row.bytes);
+        QCOMPARE(parsed ? render(parsed->pairs) : u"-"_s, row.pairs == u"not kvtml" ? u"-"_s : row.pairs);
+        QCOMPARE(parsed ? parsed->skipped : 0, row.skipped);
+    }
+
+    void kdeDocumentWritten()
+    {
+        QCOMPARE(
+            *Kvtml::format({{"hus", "house"}, {" a&b ", "<c>"}}, u"glosor"_s), // as the KDE programs read it
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"
+            "<kvtml version=\"2.0\">\n"
+            " <information>\n  <generator>Ordkvarnen</generator>\n  <title>glosor</title>\n </information>\n"
+            " <identifiers>\n"
+            "  <identifier id=\"0\">\n   <name>Svenska</name>\n   <locale>sv</locale>\n  </identifier>\n"
+            "  <identifier id=\"1\">\n   <name>English</name>\n   <locale>en</locale>\n  </identifier>\n"
+            " </identifiers>\n"
+            " <entries>\n"
+            "  <entry id=\"0\">\n   <translation id=\"0\">\n    <text>hus</text>\n   </translation>\n"
+            "   <translation id=\"1\">\n    <text>house</text>\n   </translation>\n  </entry>\n"
+            "  <entry id=\"1\">\n   <translation id=\"0\">\n"
+            "    <text xml:space=\"preserve\"> a&amp;b </text>\n   </translation>\n"
+            "   <translation id=\"1\">\n    <text>&lt;c&gt;</text>\n   </translation>\n  </entry>\n"
+            " </entries>\n</kvtml>\n"_ba);
+        QString bad;
+        QVERIFY(!Kvtml::format({{"a", u"b\u0001"_s}}, u"x"_s, &bad));
+        QCOMPARE(bad, u"b\u0001"_s);
+    }
+
+    // Whatever a list holds comes back from text, CSV and KDE documents as it was.
+    void roundTrips()
+    {
+        const Pairs hard =
+            pairsOf(u"\uFEFFmark first=x|a,b;c=\"quoted\" 'too'|tab\there=two\nlines\r\nand\rmore|åäö "
+                    u"ÅÄÖ=😀 🐈‍⬛|#not a comment= blanks around |\"=,|  =\t|a<b=c&d|]]>=&amp;"_s);
+        for (const Pairs &pairs : {hard, Pairs(WordList::MaxPairs, {"sv", "en"})}) {
+            for (const auto format : {WordText::Format::Tabs, WordText::Format::Csv}) {
+                const WordText::Parsed parsed = WordText::parse(WordText::format(pairs, format));
+                QCOMPARE(parsed.pairs, pairs);
+                QCOMPARE(parsed.skipped, 0);
+            }
+            const std::optional<Kvtml::Parsed> parsed = Kvtml::parse(*Kvtml::format(pairs, u"t"_s));
+            QVERIFY(parsed && parsed->skipped == 0);
+            QCOMPARE(parsed->pairs, pairs);
+        }
+    }
+
+    void windows1252_data()
+    {
+        const QByteArray all =
+            QByteArray::fromHex("808182838485868788898A8B8C8D8E8F909192939495969798999A9B9C9D9E9F");
+        addRows<Codec>({
+            {"Swedish", "\xE5\xE4\xF6\xC5\xC4\xD6", u"åäöÅÄÖ"_s},
+            // Bytes the code page leaves undefined are the C1 controls of the same number.
+            {"80-9F", all, u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s},
+            // Marks in a sixteen-byte step, at the start of the next, and in the tail.
+            {"long text",
+             QByteArray(17, 'a') + "\x80" + QByteArray(14, 'b') + "\x9F" + QByteArray(7, 'c') + "\x85",
+             QString(17, u'a') + u'€' + QString(14, u'b') + u'Ÿ' + QString(7, u'c') + u'…'},
+            {"CRLF kept", "h\xE5r\r\n\xF6", u"hår\r\nö"_s},
+            {"UTF-8 cut off at the end", "ab\xC3", u"abÃ"_s},
+        });
+    }
+    void windows1252()
+    {
+        QFETCH(Codec, row);
+        bool ok = false;
+        QCOMPARE(encodeWindows1252(row.text, &ok), row.bytes);
+        QVERIFY(ok);
+        QCOMPARE(decodeWindows1252(row.bytes), row.text);
+        QCOMPARE(decodeTextFile(row.bytes), row.text);
+        QCOMPARE(encodeWindows1252(u"a\u03B1b😀"_s, &ok), "a?b?"_ba); // one question mark each
+        QVERIFY(!ok);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReaders)
+#include "tst_readers.moc"

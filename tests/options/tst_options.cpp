@@ -1,0 +1,244 @@
+#include "options/colorsettings.h"
+#include "options/frmalt.h"
+#include "options/optionschoices.h"
+#include "options/users.h"
+#include "support/testprogram.h"
+
+#include <QApplication>
+#include <QRadioButton>
+
+namespace {
+const QString Three = u"glosor=hus=house|katt=cat|öga=eye "_s;
+struct LoginRow {
+    const char *name;
+    int user;
+    QString login, password;
+    bool accepted;
+    QString message;
+};
+struct Choices {
+    const char *name;
+    OptionsChoices chosen; // clock, endless, direction button, order
+    int drawn;
+    QList<int> stored; // clock, endless, directionMode, currentDirection, order
+};
+} // namespace
+
+class TestOptions : public WindowTest {
+    Q_OBJECT
+
+    FrmAlt *alt() const { return t->program.frmAlt.loaded(); }
+    bool shows(const QString &name) { return control(name)->isVisibleTo(alt()); }
+
+private slots:
+    void login_data()
+    {
+        const QString wrong = u"Fel lösenord eller namn"_s, lumba = u"Vald användare är:Lumba"_s;
+        addRows<LoginRow>({
+            {"standard user", 0, "", "", true, "Standard användare vald"},
+            {"Kvarto", 1, "Kvarto", "MirkTN", true, "ÅTKOMST=TOTAL"},
+            {"Kvarto with a blank", 1, "Kvarto ", "MirkTN", false, wrong},
+            {"Lumba, Tavel, any name", 2, "", "Tavel", true, lumba},
+            {"Lumba, tavel", 2, "Lumba", "tavel", true, lumba},
+            {"lumba, tavel", 2, "lumba", "tavel", true, lumba},
+            {"LUMBA, tavel", 2, "LUMBA", "tavel", false, wrong},
+            {"Trevian as ulko", 3, "ulko", "ulko", true, ""},
+            {"Mirvel", 4, "Mirvel", "MirkTN", false, "Du måste få ett lösenord först"},
+            {"Ponkel", 5, "ulko", "ulko", false, "Du har inget lösenord ännu"},
+        });
+    }
+    void login()
+    {
+        QFETCH(LoginRow, row);
+        const LoginOutcome outcome = checkLogin(row.user, row.login, row.password);
+        QCOMPARE(outcome.accepted, row.accepted);
+        QCOMPARE(outcome.message, row.message);
+    }
+
+    // Mode 3 forces endless practice, mode 4 draws its starting direction; no button keeps the stored mode
+    // (6).
+    void okStoresTheChoices_data()
+    {
+        addRows<Choices>({
+            {"Svenska till engelska", {true, false, 0, 0}, 1, {1, 0, 1, 0, 0}},
+            {"engelska till svenska", {false, true, 1, 1}, 0, {0, 1, 2, 1, 1}},
+            {"Varannan omgång", {true, false, 2, 1}, 0, {1, 1, 3, 1, 1}},
+            {"Slumpmässigt draws 0", {true, false, 3, 0}, 0, {1, 0, 4, 0, 0}},
+            {"Slumpmässigt draws 1", {false, false, 3, 0}, 1, {0, 0, 4, 1, 0}},
+            {"Byter alltid", {true, false, 4, 0}, 1, {1, 0, 5, 0, 0}},
+            {"Repetera", {true, false, 5, 1}, 0, {1, 0, 6, 1, 1}},
+            {"no button", {true, false, std::nullopt, 0}, 0, {1, 0, 6, 1, 0}},
+        });
+    }
+    void okStoresTheChoices()
+    {
+        QFETCH(Choices, row);
+        AppState s;
+        s.applyStartDefaults();
+        s.directionMode = DirectionMode::Repeat;
+        s.currentDirection = Direction::English; // every mode sets its own
+        ScriptedRandom random;
+        random.push({row.drawn});
+        QCOMPARE(storeChoices(s, {}, row.chosen, random, [](ColorValue value) { return value; }),
+                 StoreResult::Stored);
+        QCOMPARE((QList<int>{s.showClock, s.endlessPractice, int(s.directionMode), int(s.currentDirection),
+                             int(s.practiceOrder)}),
+                 row.stored);
+    }
+
+    // Lumba logged in. Shown: the boxes, then the window's OK button or its caption ("-": gone), then the
+    // user; the colours changed as slot=value. The stored colours at the start: main boxes 0x80000005,
+    // text 0x80000008; practice boxes 0x0080FFFF, text 0x80000008.
+    void scenarios_data()
+    {
+        const QString users = u"mnuAltutse tbsOptions=2 optanv_"_s, color = u"mnuAltutse optklockan_0 "_s;
+        const QString clash =
+            u"<Välj färg ff0000>\n"_s + QString(ColorClashText).replace(u"\r\n"_s, u" | "_s);
+        addRows<Scenario>({
+            {"Kvarto logs in", users + "1 cmdanv txtLösen=MirkTN Enter Esc", "ÅTKOMST=TOTAL → - user 1"},
+            {"refused, then Ångra", users + "3 cmdanv txtLösen=ulko Enter Esc",
+             "Fel lösenord eller namn → cmdOK* @cmdOK user 2"},
+            {"the standard user needs no login", users + "0 cmdanv",
+             "Standard användare vald → cmdOK @cmdanv user 0"},
+            {"green backgrounds", color + "chebak cheglos cheova Command1 färg=0x00FF00 cmdOK",
+             "<Välj färg ff0000> → - user 2 0=ff00 3=ff00"},
+            {"black practice text, not its boxes", color + "chetxtrut chetxt cheova Command1 färg=0 cmdOK",
+             "<Välj färg ff0000> → - user 2 5=0"},
+            {"cancelled", color + "chebak cheglos Command1 färg= cmdOK", "<Välj färg ff0000> → - user 2"},
+            // "Ändra:" with nothing ticked asks for what and where first; a tick sets the caption back.
+            {"nothing ticked first", color + "Command1 cheova chebak Command1 färg=0x00FF00 cmdOK",
+             "<Välj färg ff0000> → - user 2 3=ff00"},
+            {"where first, then boxes", color + "cheova Command1 chetxtrut Command1 färg=0x00FF00 cmdOK",
+             "<Välj färg ff0000> → - user 2 4=ff00"},
+            {"where first, then text", color + "cheglos Command1 chetxt Command1 färg=0x00FF00 cmdOK",
+             "<Välj färg ff0000> → - user 2 2=ff00"},
+            {"main boxes as stored text", color + "chetxtrut cheglos Command1 färg=0x80000008 cmdOK",
+             clash + " → Ändra: user 2"},
+            {"practice text as stored boxes", color + "chetxt cheova Command1 färg=0x0080FFFF cmdOK",
+             clash + " → Ändra: user 2"},
+            // Compared as painted: the default text and boxes are the desktop's black and white.
+            {"black main boxes, default text", color + "chetxtrut cheglos Command1 färg=0 cmdOK",
+             clash + " → Ändra: user 2"},
+            {"white main text, default boxes", color + "chetxt cheglos Command1 färg=0xFFFFFF cmdOK",
+             clash + " → Ändra: user 2"},
+            // Ticking one of text and boxes unticks the other: only the boxes turn white.
+            {"text, then boxes ticked", color + "chetxt chetxtrut cheglos Command1 färg=0xFFFFFF cmdOK",
+             "<Välj färg ff0000> → - user 2 1=ffffff"},
+            {"white practice text", color + "chetxt cheova Command1 färg=0xFFFFFF cmdOK",
+             "<Välj färg ff0000> → - user 2 5=ffffff"},
+        });
+    }
+    void scenarios()
+    {
+        QFETCH(Scenario, row);
+        const AppState start = t->session.state;
+        t->run(Three + u"användare=2 "_s + row.given);
+        QString shown = t->log() + u" → "_s + (alt() ? t->screen(u"cmdOK"_s) : u"-"_s);
+        if (alt() && row.given.contains(u"färg")) { // the window stays, and "Avbryt" stores nothing either
+            shown = shown.section(u" → "_s, 0, 0) + u" → "_s + control<QPushButton>(u"Command1"_s)->text();
+            t->run(u"cmdAvbryt"_s);
+        }
+        shown += u" user "_s + QString::number(t->session.state.currentUser);
+        for (int slot = 0; slot < ColorSlotCount; ++slot)
+            if (const ColorValue now = storedColor(t->session.state, ColorSlot(slot));
+                now != storedColor(start, ColorSlot(slot)))
+                shown += u" %1=%2"_s.arg(slot).arg(now, 0, 16);
+        QCOMPARE(shown.trimmed(), row.shown);
+        QVERIFY(!alt() || row.given.contains(u"cmdanv"));
+        QCOMPARE(t->session.state.showClock,
+                 !row.given.contains(u"optklockan_0") || row.shown.contains(u"Ändra:"));
+    }
+
+    void loginMode()
+    {
+        t->run(Three + u"användare=2 mnuAltutse"_s);
+        QVERIFY(control<QRadioButton>(u"optanv_2"_s)->isChecked()); // the user logged in
+        t->run(u"tbsOptions=2 optanv_1 cmdanv"_s);
+        QVERIFY(!shows(u"cmdOK"_s) && !alt()->unload()); // no way out but a login or "&Ångra"
+        t->run(u"@txtNamn"_s);                           // the name shown is selected: typing replaces it
+        QCOMPARE(t->screen(u"txtNamn"_s), u"txtNamn=[Kvarto] @txtNamn"_s);
+        t->run(u"@txtLösen"_s);
+        QCOMPARE(control<QLineEdit>(u"txtLösen"_s)->displayText(),
+                 u"Lösenord"_s); // in clear until typed over
+        typeText(control(u"txtLösen"_s), u"M"_s);
+        QCOMPARE(control<QLineEdit>(u"txtLösen"_s)->displayText(), u"*"_s);
+    }
+
+    void everyWayOutHandsTheListBack()
+    {
+        for (const QString &way : {u"mnuAltutse cmdOK"_s, u"mnuAltutse cmdAvbryt"_s, u"mnuAltSe cmdOK"_s,
+                                   u"mnuAltSe cmdAvbryt"_s}) {
+            const bool practice = way.startsWith(u"mnuAltSe"), ok = way.endsWith(u"OK");
+            t = std::make_unique<TestProgram>();
+            t->run(Three + (practice ? u"cmdOva txteng=house Enter Enter "_s : QString()) +
+                   way.section(u' ', 0, 0));
+            QVERIFY(alt() && !t->program.frmglos.loaded() &&
+                    !t->program.frmOva.loaded()); // the opener gives way
+            const QString choices = u"optklockan_0 tbsOptions=1 opglosggr_1 opGlos_1 optOrdn_1"_s;
+            t->run(choices + u' ' + way.section(u' ', 1));
+            const AppState &s = t->session.state;
+            QCOMPARE((QList<int>{s.showClock, s.endlessPractice, int(s.directionMode),
+                                 int(s.currentDirection), int(s.practiceOrder)}),
+                     (ok ? QList{0, 1, 2, 1, 1} : QList{1, 0, 1, 0, 0}));
+            // Practice asks the same question, in the direction now in force.
+            QCOMPARE(practice ? t->screen(u"frsv"_s) : t->listed().join(u','),
+                     practice ? (ok ? u"cat @txteng"_s : u"katt @txteng"_s) : u"hus,katt,öga"_s);
+            t->run(way.section(u' ', 0, 0)); // the next opening shows what is stored
+            for (const QString &name : choices.split(u' ').filter(u"_"_s))
+                QVERIFY2(control<QRadioButton>(name)->isChecked() == ok, qPrintable(name));
+        }
+    }
+
+    void ctrlTabCyclesThePages()
+    {
+        t->run(Three + u"mnuAltutse"_s);
+        QVERIFY(control<QPushButton>(u"cmdOK"_s)->isDefault() && shows(u"picOptions_0"_s));
+        const QList<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> steps{
+            {Qt::Key_Tab, Qt::ControlModifier, 1},
+            {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2}, // round the end
+            {Qt::Key_A, Qt::ControlModifier, 2},                           // other keys leave the page
+        };
+        for (const auto &[key, modifiers, page] : steps) {
+            QTest::keyClick(alt()->focusWidget(), key, modifiers);
+            QVERIFY(shows(u"picOptions_%1"_s.arg(page)));
+        }
+    }
+
+    // Each of the six colours where the windows paint it; the desktop's colours by number (5 the window
+    // background, 8 its text, an unused one the role's own), with every role a colour of its own.
+    void windowsPaintTheirColors()
+    {
+        QPalette desktop;
+        for (int r = 0; r < QPalette::NColorRoles; ++r)
+            desktop.setColor(QPalette::ColorRole(r), QColor(0, r, 0));
+        QApplication::setPalette(desktop);
+        for (const ColorValue box : {0x80000005u, 0x80000019u}) {
+            t = std::make_unique<TestProgram>();
+            t->session.state.entryColors = {0x010101, 0x020202, 0x030303};
+            t->session.state.practiceColors = {0x040404, box, 0x80000008};
+            t->main();
+            QStringList painted;
+            for (const QString &name :
+                 u"- Text1 Text2 Text3 Tid txtsv txteng listGlos cmdOva - Text1 frsv Tid fr txteng"_s.split(
+                     u' ')) {
+                auto *window = static_cast<QMainWindow *>(t->active());
+                if (name == u"cmdOva")
+                    t->run(u"glosor=a=b cmdOva"_s);
+                else if (QWidget *widget = name == u"-" ? window->centralWidget() : control(name);
+                         widget->autoFillBackground())
+                    painted << widget->palette().color(QPalette::Window).name().mid(3, 2);
+                else
+                    painted << widget->palette().color(QPalette::Base).name().mid(3, 2) +
+                                   widget->palette().color(QPalette::Text).name().mid(3, 2);
+            }
+            QCOMPARE(painted.join(u' '), u"01 01 01 01 01 0203 0203 0203 04 04 04 04 04 0906"_s);
+        }
+        QApplication::setPalette(QPalette());
+        t->run(u"cmdmeny"_s);
+        t->log();
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
