@@ -3,11 +3,6 @@
 #include "support/testprogram.h"
 
 namespace {
-struct Placed {
-    const char *name;
-    QRect other;
-    QPoint placed;
-};
 const QString Screen = u"txtglosor Num txtsv txteng txtnr cmdBort cmdAndra cmdlaggtill"_s;
 } // namespace
 
@@ -43,19 +38,17 @@ private slots:
         QVERIFY(control<QPlainTextEdit>(u"txtglosor"_s)->isReadOnly() && !control(u"Tid"_s)->isVisible());
     }
 
-    // A 50 by 50 window beside another's frame on a 400 by 300 screen.
-    void placeBesideKeepsOnScreen_data()
-    {
-        addRows<Placed>({{"right of it", {0, 10, 100, 100}, {100, 10}},
-                         {"left when the right is full", {300, 10, 100, 100}, {250, 10}},
-                         {"neither: at the screen's left", {0, 0, 380, 100}, {0, 0}},
-                         {"up from the bottom edge", {0, 280, 100, 20}, {100, 250}},
-                         {"down from above the screen", {0, -80, 100, 20}, {100, 0}}});
-    }
+    // A 50 by 50 window beside another's frame on a 400 by 300 screen: right of it, left when the right
+    // is full, else at the screen's left; up from the bottom edge, down from above the screen.
     void placeBesideKeepsOnScreen()
     {
-        QFETCH(Placed, row);
-        QCOMPARE(placeBeside(row.other, QSize(50, 50), QRect(0, 0, 400, 300)), row.placed);
+        QStringList placed;
+        for (const QRect other : {QRect(0, 10, 100, 100), QRect(300, 10, 100, 100), QRect(0, 0, 380, 100),
+                                  QRect(0, 280, 100, 20), QRect(0, -80, 100, 20)}) {
+            const QPoint at = placeBeside(other, QSize(50, 50), QRect(0, 0, 400, 300));
+            placed << u"%1,%2"_s.arg(at.x()).arg(at.y());
+        }
+        QCOMPARE(placed.join(u' '), u"100,10 250,10 0,0 100,250 100,0"_s);
     }
 
     // On the pairs a=1, b=2, c=3.

@@ -13,13 +13,6 @@
 namespace {
 const QDate Day(2026, 12, 7);
 
-struct Quiz {
-    const char *name;
-    int mode;
-    bool random;
-    QString quiz; // shown=answer|…
-};
-
 WordList pairs(int count)
 {
     WordList list;
@@ -58,20 +51,20 @@ private slots:
     // The word a first pass of practice shows, each pair once, without its answer; the answer in the key.
     void quizWords_data()
     {
-        addRows<Quiz>({{"Svenska till engelska", 1, false, "ord1=word1|ord2=word2|ord3=word3"},
-                       {"engelska till svenska", 2, false, "word1=ord1|word2=ord2|word3=ord3"},
-                       {"Byter alltid", 5, false, "ord1=word1|word2=ord2|ord3=word3"},
-                       {"Repetera: each pair once", 6, false, "word1=ord1|word2=ord2|word3=ord3"},
-                       {"random order", 1, true, "ord2=word2|ord3=word3|ord1=word1"}});
+        addRows<Scenario>({{"Svenska till engelska", "1", "ord1=word1|ord2=word2|ord3=word3"},
+                           {"engelska till svenska", "2", "word1=ord1|word2=ord2|word3=ord3"},
+                           {"Byter alltid", "5", "ord1=word1|word2=ord2|ord3=word3"},
+                           {"Repetera: each pair once", "6", "word1=ord1|word2=ord2|word3=ord3"},
+                           {"random order", "1 random", "ord2=word2|ord3=word3|ord1=word1"}});
     }
     void quizWords()
     {
-        QFETCH(Quiz, row);
+        QFETCH(Scenario, row);
         AppState state;
         state.applyStartDefaults();
-        state.directionMode = DirectionMode(row.mode);
-        state.currentDirection = row.mode == 2 ? Direction::English : Direction::Swedish;
-        state.practiceOrder = row.random ? PracticeOrder::Random : PracticeOrder::List;
+        state.directionMode = DirectionMode(row.given.left(1).toInt());
+        state.currentDirection = row.given == u"2" ? Direction::English : Direction::Swedish;
+        state.practiceOrder = row.given.endsWith(u"random") ? PracticeOrder::Random : PracticeOrder::List;
         ScriptedRandom random;
         random.push({1, 1, 0});
         const Printout printout = quizPrintout(pairs(3), state, random, Day);
@@ -81,7 +74,7 @@ private slots:
                          printout.sections[1].rows[n][2];
             QCOMPARE(printout.sections[0].rows.value(n).value(2), QString());
         }
-        QCOMPARE(shown.join(u'|'), row.quiz);
+        QCOMPARE(shown.join(u'|'), row.shown);
     }
 
     // Every pair whole on one page, in order, the titles on every page; the key from a page of its own.

@@ -6,21 +6,11 @@
 #include "support/fakes.h"
 
 namespace {
-struct Written {
-    const char *name;
-    QString pairs;
-    QString message; // why the list is not written; empty: it is, and reads back
-};
 struct Read {
     const char *name;
     QByteArray bytes;
     QString pairs; // "-": refused
     int skipped;
-};
-struct Formatted {
-    const char *name;
-    QString path, pairs;
-    QByteArray bytes;
 };
 struct Codec {
     const char *name;
@@ -60,7 +50,7 @@ private slots:
                       tooLong =
                           u"Ordet \"%1\" är för "
                           u"långt för att sparas. | I en lista med %2 får ett ord ha högst %3 tecken."_s;
-        addRows<Written>({
+        addRows<Scenario>({
             {"127 pairs, words at the limit", render(Pairs(127, {longest, longest.toUpper()})), {}},
             {"128 pairs", render(Pairs(128, {"s", "e"})),
              "Listan har för många glosor för att sparas. | En glosfil rymmer högst 127 glosor."},
@@ -78,12 +68,12 @@ private slots:
     }
     void wordFiles()
     {
-        QFETCH(Written, row);
-        const WordFileBytes file = writeWordFile(pairsOf(row.pairs));
+        QFETCH(Scenario, row);
+        const WordFileBytes file = writeWordFile(pairsOf(row.given));
         QCOMPARE(file.outcome.ok() ? QString() : writeProblemText(file.outcome).replace(u"\r\n"_s, u" | "_s),
-                 row.message);
+                 row.shown);
         QList<std::optional<QString>> words;
-        for (const WordPair &pair : pairsOf(row.pairs))
+        for (const WordPair &pair : pairsOf(row.given))
             words << pair.swedish.normalized(QString::NormalizationForm_C) << pair.english;
         QVERIFY(!file.outcome.ok() || readWordFile(file.bytes).words == words);
     }
@@ -133,19 +123,21 @@ private slots:
         QCOMPARE(parsed.skipped, row.skipped);
     }
 
+    // A file's name, the pairs; the bytes written.
     void textFormats_data()
     {
-        addRows<Formatted>({{"tabs", "a.txt", u"öga=eye|bil=car"_s, "\xC3\xB6ga\teye\nbil\tcar\n"},
-                            {"csv, any case", "a.CSV", u"öga=eye|bil=car"_s, "\xC3\xB6ga,eye\nbil,car\n"},
-                            {"not a csv name", "a.csv.txt", "a=b", "a\tb\n"},
-                            {"quoted where needed", "a.tsv", "a,b=say \"hi\"|#1= x",
-                             "\"a,b\"\t\"say \"\"hi\"\"\"\n\"#1\"\t\" x\"\n"},
-                            {"nothing", "a.csv", "", ""}});
+        addRows<Scenario>({{"tabs", u"a.txt öga=eye|bil=car"_s, u"öga\teye\nbil\tcar\n"_s},
+                           {"csv, any case", u"a.CSV öga=eye|bil=car"_s, u"öga,eye\nbil,car\n"_s},
+                           {"not a csv name", "a.csv.txt a=b", "a\tb\n"},
+                           {"quoted where needed", "a.tsv a,b=say \"hi\"|#1= x",
+                            "\"a,b\"\t\"say \"\"hi\"\"\"\n\"#1\"\t\" x\"\n"},
+                           {"nothing", "a.csv ", ""}});
     }
     void textFormats()
     {
-        QFETCH(Formatted, row);
-        QCOMPARE(WordText::format(pairsOf(row.pairs), WordText::formatFor(row.path)), row.bytes);
+        QFETCH(Scenario, row);
+        const auto format = WordText::formatFor(row.given.section(u' ', 0, 0));
+        QCOMPARE(QString::fromUtf8(WordText::format(pairsOf(row.given.section(u' ', 1)), format)), row.shown);
     }
 
     void kdeDocuments_data()
@@ -157,6 +149,8 @@ private slots:
             {"English first in the file", kvtml({"English/en", "Svenska/sv"}, {{"dog", "hund"}}), "hund=dog",
              0},
             {"by name, no locale", kvtml({"engelska", "Swedish"}, {{"dog", "hund"}}), "hund=dog", 0},
+            {"two Swedish: the first",
+             kvtml({"Svenska/sv", "English/en", "Svenska/sv"}, {{"hus", "house", "huset"}}), "hus=house", 0},
             {"German and English", kvtml({"Deutsch/de", "English/en_US"}, {{"Haus", "house"}}), "Haus=house",
              0},
             {"only Swedish known: the first other",

@@ -12,12 +12,6 @@
 #include <QTimer>
 
 namespace {
-struct Place {
-    const char *name;
-    QString existing; // files under the data folders u (the user's), 1 and 2 (the system's)
-    QString windowsPath;
-    QString expected; // missing: the user's place, in the case of its existing folders
-};
 struct Box {
     const char *name;
     Message message;
@@ -58,32 +52,34 @@ class TestPlatform : public QObject {
 private slots:
     void windowsPathsBecomePlaces_data()
     {
-        addRows<Place>({
-            {"any case", "u/Spel/glos.txt", "D:\\SPEL\\GLOS.TXT", "u/Spel/glos.txt"},
-            {"user first", "1/Spel/glos.txt u/Spel/glos.txt", "D:\\Spel\\glos.txt", "u/Spel/glos.txt"},
-            {"system if the user lacks it", "u/Spel/a 2/Spel/glos.txt", "D:\\Spel\\glos.txt",
-             "2/Spel/glos.txt"},
-            {"missing", "u/SPEL/a 1/Spel/a", "D:\\Spel\\Vrak\\glos.txt", "u/SPEL/Vrak/glos.txt"},
-            // Folders that differ only in case are one place: the one below which more
-            // of the path exists, else the first by code point.
-            {"file under the other spelling", "u/Spel/glos.txt u/SPEL/Glosor/Trevian.gls",
-             "D:\\Spel\\Glosor\\Trevian.gls", "u/SPEL/Glosor/Trevian.gls"},
-            {"deeper folder", "u/Spel/Glosor/a u/SPEL/b", "D:\\SPEL\\GLOSOR\\Lumba.gls",
+        // The files under the data folders u (the user's), 1 and 2 (the system's), then the path; where it is
+        // (missing: the user's place, in the case of its existing folders). Folders that differ only in case
+        // are one place: the one below which more of the path exists, else the first by code point.
+        addRows<Scenario>({
+            {"any case", "u/Spel/glos.txt D:\\SPEL\\GLOS.TXT", "u/Spel/glos.txt"},
+            {"user first", "1/Spel/glos.txt u/Spel/glos.txt D:\\Spel\\glos.txt", "u/Spel/glos.txt"},
+            {"system if the user lacks it", "u/Spel/a 2/Spel/glos.txt D:\\Spel\\glos.txt", "2/Spel/glos.txt"},
+            {"missing", "u/SPEL/a 1/Spel/a D:\\Spel\\Vrak\\glos.txt", "u/SPEL/Vrak/glos.txt"},
+            {"under the other spelling",
+             "u/Spel/glos.txt u/SPEL/Glosor/Trevian.gls D:\\Spel\\Glosor\\Trevian.gls",
+             "u/SPEL/Glosor/Trevian.gls"},
+            {"deeper folder", "u/Spel/Glosor/a u/SPEL/b D:\\SPEL\\GLOSOR\\Lumba.gls",
              "u/Spel/Glosor/Lumba.gls"},
-            {"equally deep", "u/spel/a u/Spel/b", "D:\\spel\\x", "u/Spel/x"},
-            {"no drive", "u/Spel/glos.txt", "Spel\\glos.txt", "u/Spel/glos.txt"},
-            {"up and out", "", "D:\\Spel\\..\\..\\..\\etc\\passwd", "u/etc/passwd"},
+            {"equally deep", "u/spel/a u/Spel/b D:\\spel\\x", "u/Spel/x"},
+            {"no drive", "u/Spel/glos.txt Spel\\glos.txt", "u/Spel/glos.txt"},
+            {"up and out", "D:\\Spel\\..\\..\\..\\etc\\passwd", "u/etc/passwd"},
         });
     }
     void windowsPathsBecomePlaces()
     {
-        QFETCH(Place, row);
+        QFETCH(Scenario, row);
         const DataDirs d;
-        for (const QString &where : row.existing.split(u' ', Qt::SkipEmptyParts))
+        const QString path = row.given.section(u' ', -1);
+        for (const QString &where : row.given.split(u' ').mid(0, row.given.count(u' ')))
             QVERIFY(d.make(where));
-        QCOMPARE(d.paths().forReading(row.windowsPath), d.place(row.expected));
-        const QString written = d.paths().forWriting(row.windowsPath); // the user's place, its folders made
-        QCOMPARE(written, d.place(row.expected.replace(0, 1, u'u')));
+        QCOMPARE(d.paths().forReading(path), d.place(row.shown));
+        const QString written = d.paths().forWriting(path); // the user's place, its folders made
+        QCOMPARE(written, d.place(row.shown.replace(0, 1, u'u')));
         QVERIFY(QFileInfo(written).dir().exists());
     }
 

@@ -54,7 +54,8 @@ QStringList dialogTexts(const QString &folder)
                 button->click(); // shows where the cursor is
         texts << textsOf(dialog);
     });
-    dialogs.chooseColor({u"Färg"_s, 0});
+    if (dialogs.chooseColor({u"Färg"_s, 0})) // rejected: no colour
+        texts << u"a colour chosen"_s;
     whileOpen([](QDialog *) {});
     dialogs.message({u"x"_s, {}, Message::Buttons::Ok, Message::Icon::None});
     QPrinter printer;

@@ -35,21 +35,11 @@ std::optional<ColorValue> ScriptedDialogs::chooseColor(const ColorRequest &reque
     return m_colors.isEmpty() ? std::nullopt : m_colors.dequeue();
 }
 
-bool ScriptedDialogs::print(const Printout &printout)
-{
-    m_log << u'<' + printout.title + u'>';
-    lastPrintout = printout;
-    return false;
-}
-
 QString ScriptedDialogs::pendingReport() const
 {
-    QStringList report;
-    if (!m_log.isEmpty())
-        report << u"not looked at: "_s + m_log.join(u'\n');
-    if (!m_yesNo.isEmpty() || !m_paths.isEmpty() || !m_colors.isEmpty())
-        report << u"answers left: a box or dialog did not come"_s;
-    return report.join(u'\n');
+    const bool answersLeft = !m_yesNo.isEmpty() || !m_paths.isEmpty() || !m_colors.isEmpty();
+    return (m_log.isEmpty() ? QString() : u"not looked at: "_s + m_log.join(u'\n')) +
+           (answersLeft ? u"\nanswers left: a box or dialog did not come"_s : QString());
 }
 
 int ScriptedRandom::below(int bound)
