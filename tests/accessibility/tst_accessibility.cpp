@@ -95,29 +95,28 @@ private slots:
     // its name and the controls Tab visits from the first, in order, each box with its caption.
     void windows_data()
     {
-        const QString end = u" cmdOK cmdAvbryt"_s;
+        const QString options = u"frmAlt *tbsOptions "_s, end = u" cmdOK cmdAvbryt"_s;
         addRows<Scenario>({
             {"splash", "start", "frmSplash txtinfo *cmdstart"},
             {"main", "", "frmglos *txtsv(Ord) txteng(Översättning) cmdNästa cmdOva listGlos"},
             {"word-list view", "mnuAltGlos", "frmglosor *MSFlexGrid1"},
             {"practice", "cmdOva", "frmOva *txteng(Översätt) cmdLyssna Command1 cmdKlar cmdmeny"},
             {"options, appearance", "mnuAltutse",
-             "frmAlt *tbsOptions optklockan_0 optklockan_1 chebak chetxtrut chetxt cheglos cheova Command1" +
-                 end},
+             options + "optklockan_0 optklockan_1 chebak chetxtrut chetxt cheglos cheova Command1" + end},
             {"options, practice", "mnuAltutse tbsOptions=1",
-             "frmAlt *tbsOptions optOrdn_0 optOrdn_1 opglosggr_0 opglosggr_1 opGlos_0 opGlos_1 opGlos_2 "
-             "opGlos_3 "
-             "opGlos_4 opGlos_5" +
+             options +
+                 "optOrdn_0 optOrdn_1 opglosggr_0 opglosggr_1 opGlos_0 opGlos_1 opGlos_2 opGlos_3 opGlos_4 "
+                 "opGlos_5" +
                  end},
             {"options, users", "mnuAltutse tbsOptions=2",
-             "frmAlt *tbsOptions optanv_0 optanv_1 optanv_2 optanv_3 optanv_4 optanv_5 cmdanv" + end},
+             options + "optanv_0 optanv_1 optanv_2 optanv_3 optanv_4 optanv_5 cmdanv" + end},
             {"options, login", "mnuAltutse tbsOptions=2 optanv_1 cmdanv",
              "frmAlt txtNamn(Namn) *txtLösen(Lösenord) cmdbyt cmdBak"},
             {"edit, list", "mnuAltBort", "frmBort *txtnr(Nr) cmdBort cmdAndra cmdangra Command2 txtglosor"},
             {"edit, change", "mnuAltBort txtnr=2 cmdAndra",
              "frmBort *txtsv(Skriv in det nya ordet i rutan) txteng(Skriv in den nya översättningen) "
-             "cmdlaggtill cmdBak "
-             "txtglosor"},
+             "cmdlaggtill "
+             "cmdBak txtglosor"},
         });
     }
     void windows()

@@ -151,6 +151,10 @@ private slots:
             {"by name, no locale", kvtml({"engelska", "Swedish"}, {{"dog", "hund"}}), "hund=dog", 0},
             {"two Swedish: the first",
              kvtml({"Svenska/sv", "English/en", "Svenska/sv"}, {{"hus", "house", "huset"}}), "hus=house", 0},
+            {"a text outside a translation is no word",
+             kvtml(svEn, {{"hus", "house"}})
+                 .replace("<entries>", "<lessons><text>x</text></lessons><entries>"),
+             "hus=house", 0},
             {"German and English", kvtml({"Deutsch/de", "English/en_US"}, {{"Haus", "house"}}), "Haus=house",
              0},
             {"only Swedish known: the first other",

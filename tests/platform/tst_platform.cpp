@@ -1,3 +1,4 @@
+#include "platform/accessibility.h"
 #include "platform/fixedpaths.h"
 #include "platform/widgetdialogs.h"
 #include "support/testprogram.h"
@@ -100,6 +101,36 @@ private slots:
         qputenv("XDG_DATA_HOME", "data"); // relative: as if unset
         QCOMPARE(FixedPaths::fromEnvironment().forReading("D:\\saknas.txt"),
                  QDir::homePath() + "/.local/share/ordkvarnen/drive_d/saknas.txt");
+    }
+
+    // A text box at (100, 50), 100 by 20, is named by the label ending in ':' just to its left on its line,
+    // else just above it: the label's place and text, then the name.
+    void captionLabelsNameBoxes_data()
+    {
+        addRows<Scenario>({{"beside", "10 50 80 20 S&venska:", "Svenska"},
+                           {"beside, centre on its last line", "10 60 80 19 S&venska:", "Svenska"},
+                           {"touching it", "21 50 80 20 Svenska:", "Svenska"},
+                           {"above", "120 20 80 20 &&Engelska :", "&Engelska"},
+                           {"nearest of two", "0 50 20 20 Långt:", "Nära"},
+                           {"right of it", "210 50 80 20 Höger:", ""},
+                           {"left, a line lower", "10 75 80 20 Lägre:", ""},
+                           {"above, to its left", "0 20 90 20 Snett:", ""},
+                           {"no colon", "10 50 80 20 Svenska", ""}});
+    }
+    void captionLabelsNameBoxes()
+    {
+        QFETCH(Scenario, row);
+        QWidget window;
+        auto *box = new QLineEdit(&window);
+        box->setGeometry(100, 50, 100, 20);
+        const QStringList place = row.given.split(u' ');
+        (new QLabel(place.mid(4).join(u' '), &window))
+            ->setGeometry(place[0].toInt(), place[1].toInt(), place[2].toInt(), place[3].toInt());
+        (new QLabel(u"Nära:"_s, &window))->setGeometry(40, 50, 50, 20); // a nearer label, or one too low
+        if (row.shown != u"Nära")
+            window.findChildren<QLabel *>().last()->move(40, 200);
+        describeControls(&window);
+        QCOMPARE(box->accessibleName(), row.shown);
     }
 
     // What a real box shows, read while it is open: title, text, icon, buttons, whether every piece that
