@@ -40,7 +40,8 @@ Printout quizPrintout(const WordList &list, const AppState &options, RandomSourc
             shown << (swedishShown ? pair.swedish : pair.english);
             answers << (swedishShown ? pair.english : pair.swedish);
         }
-        if (engine.checkAnswer(swedishShown ? pair.english : pair.swedish) == PracticeEngine::Outcome::PracticeOver)
+        if (engine.checkAnswer(swedishShown ? pair.english : pair.swedish) ==
+            PracticeEngine::Outcome::PracticeOver)
             break;
         engine.nextQuestion();
     }

@@ -26,9 +26,9 @@ enum class Answer { Ok, Yes, No };
 
 struct FileDialogRequest {
     QString title;
-    QString filter;              // "text|pattern|text|pattern"
-    bool confirmReplace = false; // save: ask before replacing a file
-    bool mustExist = false;      // open: the chosen file need not exist
+    QString filter;                  // "text|pattern|text|pattern"
+    bool confirmReplace = false;     // save: ask before replacing a file
+    bool mustExist = false;          // open: only an existing file may be chosen
     bool typeGivesExtension = false; // save: a name without one gets the chosen type's
 
     friend bool operator==(const FileDialogRequest &, const FileDialogRequest &) = default;

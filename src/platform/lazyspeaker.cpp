@@ -11,7 +11,8 @@ Speaker *LazySpeaker::loaded()
         return m_speaker.get();
     m_tried = true;
     using Factory = Speaker *(*)();
-    if (const auto create = reinterpret_cast<Factory>(moduleFunction(QStringLiteral("ordkvarnen_speech"), SpeakerFactoryName)))
+    if (const auto create = reinterpret_cast<Factory>(
+            moduleFunction(QStringLiteral("ordkvarnen_speech"), SpeakerFactoryName)))
         m_speaker.reset(create());
     return m_speaker.get();
 }

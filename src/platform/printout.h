@@ -9,9 +9,9 @@
 // never cut by a page's end.
 struct Printout {
     struct Section {
-        QString heading;         // above the table on the section's first page
-        QStringList columns;     // the table's column titles
-        QList<QStringList> rows; // one cell per column
+        QString heading;          // above the table on the section's first page
+        QStringList columns;      // the table's column titles
+        QList<QStringList> rows;  // one cell per column
         bool answerLines = false; // the last column is an empty ruled line to write on
     };
 

@@ -39,7 +39,9 @@ std::optional<QString> runFileDialog(const FileDialogRequest &request, QFileDial
     dialog.setNameFilters(qtNameFilters(request.filter));
     if (request.typeGivesExtension) {
         // The dialog adds it, so that it also asks before replacing the file with that name.
-        const auto follow = [&dialog](const QString &filter) { dialog.setDefaultSuffix(firstExtension(filter)); };
+        const auto follow = [&dialog](const QString &filter) {
+            dialog.setDefaultSuffix(firstExtension(filter));
+        };
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
         follow(dialog.selectedNameFilter());
     }
@@ -53,8 +55,8 @@ Answer WidgetDialogs::message(const Message &message)
 {
     QMessageBox box(activeParent());
     box.setWindowTitle(message.title.isEmpty() ? ApplicationTitle : message.title);
-    box.setText(
-        withBreaksInLongRuns(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), LongUnbrokenRun));
+    box.setText(withBreaksInLongRuns(
+        QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), LongUnbrokenRun));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(message.icon == Message::Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (message.buttons == Message::Buttons::YesNo) {
@@ -90,7 +92,8 @@ std::optional<ColorValue> WidgetDialogs::chooseColor(const ColorRequest &request
 bool WidgetDialogs::print(const Printout &printout)
 {
     using Print = bool (*)(const Printout &, QWidget *);
-    const auto module = reinterpret_cast<Print>(moduleFunction(QStringLiteral("ordkvarnen_print"), "ordkvarnen_print"));
+    const auto module =
+        reinterpret_cast<Print>(moduleFunction(QStringLiteral("ordkvarnen_print"), "ordkvarnen_print"));
     return module && module(printout, activeParent());
 }
 

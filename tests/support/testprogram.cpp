@@ -59,6 +59,14 @@ QStringList TestProgram::listed()
     return texts;
 }
 
+template <class T> T *TestProgram::find(const QString &name)
+{
+    for (QWidget *window : {QApplication::activeWindow(), static_cast<QWidget *>(program.frmglos.loaded())})
+        if (T *found = window ? window->findChild<T *>(name) : nullptr)
+            return found;
+    return nullptr;
+}
+
 QWidget *TestProgram::active()
 {
     QWidget *window = QApplication::activeWindow();
@@ -88,27 +96,25 @@ void TestProgram::run(const QString &steps)
             else
                 break;
         }
-        if (name == u"glosor" || name == u"användare") { // the state a test starts from
+        if (name == u"användare") { // the state a test starts from
+            session.state.currentUser = quint8(value.toInt());
+            continue;
+        }
+        if (name == u"glosor") {
             WordList pairs;
             pairs.append(value.toInt() > 0 ? Pairs(value.toInt(), {u"s"_s, u"e"_s}) : pairsOf(value));
-            name == u"glosor" ? session.setList(pairs)
-                              : void(session.state.currentUser = quint8(value.toInt()));
+            session.setList(pairs);
             continue;
         }
         QWidget *focus = QApplication::focusWidget();
-        const auto find = [this, &name]<class T>(T *) {
-            for (QWidget *window :
-                 {QApplication::activeWindow(), static_cast<QWidget *>(program.frmglos.loaded())})
-                if (T *found = window ? window->findChild<T *>(name) : nullptr)
-                    return found;
-            return static_cast<T *>(nullptr);
-        };
         if (step.startsWith(u'@')) {
             control(step.mid(1))->setFocus();
         } else if (step.startsWith(u'^')) {
             for (QWidget *window : QApplication::topLevelWidgets())
-                if (window->objectName() == step.mid(1) && window->isVisible())
-                    window->activateWindow(), void(QTest::qWaitForWindowActive(window));
+                if (window->objectName() == step.mid(1) && window->isVisible()) {
+                    window->activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(window));
+                }
         } else if (step == u"Stäng") {
             active()->close();
         } else if (focus && (step == u"Enter" || step == u"Esc")) {
@@ -116,17 +122,17 @@ void TestProgram::run(const QString &steps)
         } else if (focus && step.startsWith(u"Ctrl+")) {
             const QKeyCombination key = QKeySequence(step)[0];
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-        } else if (auto *tabs = find(static_cast<QTabBar *>(nullptr))) {
+        } else if (auto *tabs = find<QTabBar>(name)) {
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(value.toInt()).center());
-        } else if (auto *box = find(static_cast<QLineEdit *>(nullptr))) {
+        } else if (auto *box = find<QLineEdit>(name)) {
             box->setFocus();
             QTest::keyClick(box, Qt::Key_Delete);
             typeText(box, value);
-        } else if (auto *button = find(static_cast<QAbstractButton *>(nullptr))) {
+        } else if (auto *button = find<QAbstractButton>(name)) {
             // Option buttons and check boxes take clicks on their mark, at the left.
             const bool push = qobject_cast<QPushButton *>(button);
             QTest::mouseClick(button, Qt::LeftButton, {}, push ? QPoint() : QPoint(4, button->height() / 2));
-        } else if (auto *item = find(static_cast<QAction *>(nullptr))) {
+        } else if (auto *item = find<QAction>(name)) {
             item->trigger();
         } else {
             QTest::qFail(qPrintable(u"no control named "_s + name), __FILE__, __LINE__);

@@ -72,6 +72,10 @@ public:
     template <class T = QWidget> T *control(const QString &name) { return child<T>(active(), name); }
     QWidget *active();
     static void flushDeletes();
+
+private:
+    // The control in the active window, else in the main window; nothing when neither has it.
+    template <class T> T *find(const QString &name);
 };
 
 // The base of the window tests: a fresh program for each test function, and
