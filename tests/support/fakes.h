@@ -7,19 +7,19 @@
 #include "platform/speaker.h"
 
 #include <QQueue>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using Pairs = QList<WordPair>;
 
-// A box as one line of a log: its text (line breaks as " | "), then its title
-// in brackets, "(Ja/Nej)" for a question; "(!) " first when it is critical.
+// A box as one line of a log: its text (line breaks as " | "), then its title in brackets, "(Ja/Nej)" for a
+// question; "(!) " first when it is critical.
 QString logLine(const Message &message);
 
-// Logs every modal element shown, in order, and answers each from a queue: a
-// question with none queued gets No, an OK box takes none, a file or colour
-// dialog with none queued is cancelled, a print dialog is cancelled. Dialogs
-// log as "<title>"; file dialogs keep their requests.
+// Logs every modal element shown, in order, and answers each from a queue: a question with none queued gets
+// No, an OK box takes none, a file or colour dialog with none queued is cancelled, a print dialog is
+// cancelled. Dialogs log as "<title>"; file dialogs keep their requests.
 class ScriptedDialogs final : public Dialogs {
 public:
     Answer message(const Message &message) override;
@@ -93,6 +93,13 @@ template <class Row> void addRows(const QList<Row> &rows)
     for (const Row &row : rows)
         QTest::newRow(QByteArray(row.name).constData()) << row;
 }
+
+// First in the body of a loop over a table's rows: a check that fails there names the row.
+#define NAME_ROW_ON_FAILURE(row)                                                                             \
+    const auto rowNamer = qScopeGuard([&row] {                                                               \
+        if (QTest::currentTestFailed())                                                                      \
+            qWarning("in row \"%s\"", (row).name);                                                           \
+    })
 
 #define VERIFY_NO_PENDING_DIALOGS(dialogs)                                                                   \
     QVERIFY2((dialogs).pendingReport().isEmpty(), qPrintable((dialogs).pendingReport()))

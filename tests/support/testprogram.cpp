@@ -171,6 +171,17 @@ void TestProgram::flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+bool showsWhole(const QLabel *label)
+{
+    const int width = label->contentsRect().width();
+    bool whole = label->textFormat() == Qt::PlainText &&
+                 (label->wordWrap() ? label->heightForWidth(width) <= label->contentsRect().height()
+                                    : label->fontMetrics().horizontalAdvance(label->text()) <= width);
+    for (const QString &piece : label->text().split(QRegularExpression(u"[\\s\\x{200B}]"_s)))
+        whole &= label->fontMetrics().horizontalAdvance(piece) <= width;
+    return whole;
+}
+
 void typeText(QWidget *widget, const QString &text)
 {
     for (const QChar c : text)

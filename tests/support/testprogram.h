@@ -11,16 +11,18 @@
 
 #include <memory>
 
-// What a user can read in a window or menu: captions, labels, tooltips,
-// choices, tabs, list headers, a file dialog's places and menu items.
+// What a user can read in a window or menu: captions, labels, tooltips, choices, tabs, list headers, a file
+// dialog's places and menu items.
 QStringList textsOf(QWidget *top);
 // The words of three letters or more (a shorter one tells no language).
 QSet<QString> wordsOf(const QStringList &texts);
+// Whether every line of the label shows and no piece of it that cannot break is wider than it.
+bool showsWhole(const QLabel *label);
 // Types one key event per character: QTest::keyClicks cannot type å, ä, ö or é in Qt 6.4.
 void typeText(QWidget *widget, const QString &text);
 
-// The child of window named name; a missing one fails the test with its name
-// and gives a stand-in, so that the test fails at its next check, not by a crash.
+// The child of window named name; a missing one fails the test with its name and gives a stand-in, so that
+// the test fails at its next check, not by a crash.
 template <class T = QWidget> T *child(QObject *window, const QString &name)
 {
     if (T *found = window ? window->findChild<T *>(name) : nullptr)
@@ -30,8 +32,8 @@ template <class T = QWidget> T *child(QObject *window, const QString &name)
     return standIn;
 }
 
-// A whole program on fakes, with data folders of its own and the start
-// defaults in force, and the one driver that works its windows as a user does.
+// A whole program on fakes, with data folders of its own and the start defaults in force, and the one driver
+// that works its windows as a user does.
 class TestProgram {
 public:
     TestProgram();
@@ -65,9 +67,9 @@ public:
     //   "glosor=a=1|b=2" or "glosor=N" (N pairs s=e), "användare=N"  set the list or the user
     // After each step, windows shown are activated and those unloaded deleted.
     void run(const QString &steps);
-    // The active window as a user sees it, through the named controls on show:
-    // a label's or text's words, "box=text" ("box=[text]" selected), a default
-    // button's name with "*", any other control's name; then "@" the focused one.
+    // The active window as a user sees it, through the named controls on show: a label's or text's words,
+    // "box=text" ("box=[text]" selected), a default button's name with "*", any other control's name; then
+    // "@" the focused one.
     QString screen(const QString &names);
     template <class T = QWidget> T *control(const QString &name) { return child<T>(active(), name); }
     QWidget *active();
@@ -78,8 +80,8 @@ private:
     template <class T> T *find(const QString &name);
 };
 
-// The base of the window tests: a fresh program for each test function, and
-// afterwards a check that every box it showed was looked at.
+// The base of the window tests: a fresh program for each test function, and afterwards a check that every box
+// it showed was looked at.
 class WindowTest : public QObject {
     Q_OBJECT
 
