@@ -4,7 +4,6 @@
 #include "options/users.h"
 #include "support/testprogram.h"
 
-#include <QApplication>
 #include <QRadioButton>
 
 namespace {
@@ -21,64 +20,59 @@ class TestOptions : public WindowTest {
     Q_OBJECT
 
     FrmAlt *alt() const { return t->program.frmAlt.loaded(); }
-    bool shows(const QString &name) { return control(name)->isVisibleTo(alt()); }
 
 private slots:
     // The user, the name and the password typed; whether they are let in, and what they are told.
-    void login_data()
-    {
-        const QString wrong = u"no Fel lösenord eller namn"_s, lumba = u"yes Vald användare är:Lumba"_s;
-        addRows<Scenario>({{"standard user", "0||", "yes Standard användare vald"},
-                           {"Kvarto", "1|Kvarto|MirkTN", "yes ÅTKOMST=TOTAL"},
-                           {"Kvarto with a blank", "1|Kvarto |MirkTN", wrong},
-                           {"Lumba, Tavel, any name", "2||Tavel", lumba},
-                           {"Lumba, tavel", "2|Lumba|tavel", lumba},
-                           {"lumba, tavel", "2|lumba|tavel", lumba},
-                           {"LUMBA, tavel", "2|LUMBA|tavel", wrong},
-                           {"Trevian as ulko", "3|ulko|ulko", "yes "},
-                           {"Mirvel", "4|Mirvel|MirkTN", "no Du måste få ett lösenord först"},
-                           {"Ponkel", "5|ulko|ulko", "no Du har inget lösenord ännu"}});
-    }
     void login()
     {
-        QFETCH(Scenario, row);
-        const QStringList typed = row.given.split(u'|');
-        const LoginOutcome outcome = checkLogin(typed[0].toInt(), typed[1], typed[2]);
-        QCOMPARE((outcome.accepted ? u"yes "_s : u"no "_s) + outcome.message, row.shown);
+        const QString wrong = u"no Fel lösenord eller namn"_s, lumba = u"yes Vald användare är:Lumba"_s;
+        for (const Scenario &row :
+             QList<Scenario>{{"standard user", "0||", "yes Standard användare vald"},
+                             {"Kvarto", "1|Kvarto|MirkTN", "yes ÅTKOMST=TOTAL"},
+                             {"Kvarto with a blank", "1|Kvarto |MirkTN", wrong},
+                             {"Lumba, Tavel, any name", "2||Tavel", lumba},
+                             {"Lumba, tavel", "2|Lumba|tavel", lumba},
+                             {"lumba, tavel", "2|lumba|tavel", lumba},
+                             {"LUMBA, tavel", "2|LUMBA|tavel", wrong},
+                             {"Trevian as ulko", "3|ulko|ulko", "yes "},
+                             {"Mirvel", "4|Mirvel|MirkTN", "no Du måste få ett lösenord först"},
+                             {"Ponkel", "5|ulko|ulko", "no Du har inget lösenord ännu"}}) {
+            const QStringList typed = row.given.split(u'|');
+            const LoginOutcome outcome = checkLogin(typed[0].toInt(), typed[1], typed[2]);
+            QCOMPARE(row.name + u": "_s + (outcome.accepted ? u"yes "_s : u"no "_s) + outcome.message,
+                     row.name + u": "_s + row.shown);
+        }
     }
 
     // Mode 3 forces endless practice, mode 4 draws its starting direction; no button keeps mode 6.
-    void okStoresTheChoices_data()
-    {
-        addRows<Choices>({
-            {"Svenska till engelska", {true, false, 0, 0}, 1, {1, 0, 1, 0, 0}},
-            {"engelska till svenska", {false, true, 1, 1}, 0, {0, 1, 2, 1, 1}},
-            {"Varannan omgång", {true, false, 2, 1}, 0, {1, 1, 3, 1, 1}},
-            {"Slumpmässigt draws 0", {true, false, 3, 0}, 0, {1, 0, 4, 0, 0}},
-            {"Slumpmässigt draws 1", {false, false, 3, 0}, 1, {0, 0, 4, 1, 0}},
-            {"Byter alltid", {true, false, 4, 0}, 1, {1, 0, 5, 0, 0}},
-            {"Repetera", {true, false, 5, 1}, 0, {1, 0, 6, 1, 1}},
-            {"no button", {true, false, std::nullopt, 0}, 0, {1, 0, 6, 1, 0}},
-        });
-    }
     void okStoresTheChoices()
     {
-        QFETCH(Choices, row);
-        AppState s;
-        s.applyStartDefaults();
-        s.directionMode = DirectionMode::Repeat;
-        s.currentDirection = Direction::English; // every mode sets its own
-        ScriptedRandom random;
-        random.push({row.drawn});
-        QCOMPARE(storeChoices(s, {}, row.chosen, random, [](ColorValue value) { return value; }),
-                 StoreResult::Stored);
-        QCOMPARE((QList<int>{s.showClock, s.endlessPractice, int(s.directionMode), int(s.currentDirection),
-                             int(s.practiceOrder)}),
-                 row.stored);
+        for (const Choices &row :
+             QList<Choices>{{"Svenska till engelska", {true, false, 0, 0}, 1, {1, 0, 1, 0, 0}},
+                            {"engelska till svenska", {false, true, 1, 1}, 0, {0, 1, 2, 1, 1}},
+                            {"Varannan omgång", {true, false, 2, 1}, 0, {1, 1, 3, 1, 1}},
+                            {"Slumpmässigt draws 0", {true, false, 3, 0}, 0, {1, 0, 4, 0, 0}},
+                            {"Slumpmässigt draws 1", {false, false, 3, 0}, 1, {0, 0, 4, 1, 0}},
+                            {"Byter alltid", {true, false, 4, 0}, 1, {1, 0, 5, 0, 0}},
+                            {"Repetera", {true, false, 5, 1}, 0, {1, 0, 6, 1, 1}},
+                            {"no button", {true, false, std::nullopt, 0}, 0, {1, 0, 6, 1, 0}}}) {
+            NAME_ROW_ON_FAILURE(row);
+            AppState s;
+            s.applyStartDefaults();
+            s.directionMode = DirectionMode::Repeat;
+            s.currentDirection = Direction::English; // every mode sets its own
+            ScriptedRandom random;
+            random.push({row.drawn});
+            QCOMPARE(storeChoices(s, {}, row.chosen, random, [](ColorValue value) { return value; }),
+                     StoreResult::Stored);
+            QCOMPARE((QList<int>{s.showClock, s.endlessPractice, int(s.directionMode),
+                                 int(s.currentDirection), int(s.practiceOrder)}),
+                     row.stored);
+        }
     }
 
-    // Lumba logged in; a user change is stored at once, whatever the window is left with. Shown: the
-    // boxes, then the window's OK button ("-": gone), then the user.
+    // Lumba logged in; a user change is stored at once, whatever the window is left with. Shown: the boxes,
+    // then the window's OK button ("-": gone), then the user.
     void logins_data()
     {
         const QString users = u"mnuAltutse tbsOptions=2 optanv_"_s;
@@ -100,8 +94,8 @@ private slots:
     }
 
     // Ticks, "Ändra:", the colour picked ("-": cancelled), "OK": the colours stored (slot=value), or a clash:
-    // the window stays, and "Avbryt" stores nothing either. Stored at the start: main boxes 0x80000005,
-    // text 0x80000008; practice boxes 0x0080FFFF, text 0x80000008.
+    // the window stays, and "Avbryt" stores nothing either. Stored at the start: main boxes 0x80000005, text
+    // 0x80000008; practice boxes 0x0080FFFF, text 0x80000008.
     void colors_data()
     {
         addRows<Scenario>({
@@ -145,21 +139,6 @@ private slots:
         QCOMPARE(t->session.state.showClock, clash);
     }
 
-    void loginMode()
-    {
-        t->run(Three + u"användare=2 mnuAltutse"_s);
-        QVERIFY(control<QRadioButton>(u"optanv_2"_s)->isChecked()); // the user logged in
-        t->run(u"tbsOptions=2 optanv_1 cmdanv"_s);
-        QVERIFY(!shows(u"cmdOK"_s) && !alt()->unload()); // no way out but a login or "&Ångra"
-        t->run(u"@txtNamn"_s);                           // the name shown is selected: typing replaces it
-        QCOMPARE(t->screen(u"txtNamn"_s), u"txtNamn=[Kvarto] @txtNamn"_s);
-        t->run(u"@txtLösen"_s);
-        QCOMPARE(control<QLineEdit>(u"txtLösen"_s)->displayText(),
-                 u"Lösenord"_s); // in clear until typed over
-        typeText(control(u"txtLösen"_s), u"M"_s);
-        QCOMPARE(control<QLineEdit>(u"txtLösen"_s)->displayText(), u"*"_s);
-    }
-
     void everyWayOutHandsTheListBack()
     {
         for (const QString &way : {u"mnuAltutse cmdOK"_s, u"mnuAltutse cmdAvbryt"_s, u"mnuAltSe cmdOK"_s,
@@ -183,56 +162,6 @@ private slots:
             for (const QString &name : choices.split(u' ').filter(u"_"_s))
                 QVERIFY2(control<QRadioButton>(name)->isChecked() == ok, qPrintable(name));
         }
-    }
-
-    void ctrlTabCyclesThePages()
-    {
-        t->run(Three + u"mnuAltutse"_s);
-        QVERIFY(control<QPushButton>(u"cmdOK"_s)->isDefault() && shows(u"picOptions_0"_s));
-        const QList<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> steps{
-            {Qt::Key_Tab, Qt::ControlModifier, 1},
-            {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 0},
-            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2}, // round the end
-            {Qt::Key_A, Qt::ControlModifier, 2},                           // other keys leave the page
-        };
-        for (const auto &[key, modifiers, page] : steps) {
-            QTest::keyClick(alt()->focusWidget(), key, modifiers);
-            QVERIFY(shows(u"picOptions_%1"_s.arg(page)));
-        }
-    }
-
-    // Each of the six colours where the windows paint it; the desktop's colours by number (5 the window
-    // background, 8 its text, an unused one the role's own), with every role a colour of its own.
-    void windowsPaintTheirColors()
-    {
-        QPalette desktop;
-        for (int r = 0; r < QPalette::NColorRoles; ++r)
-            desktop.setColor(QPalette::ColorRole(r), QColor(0, r, 0));
-        QApplication::setPalette(desktop);
-        for (const ColorValue box : {0x80000005u, 0x80000019u}) {
-            t = std::make_unique<TestProgram>();
-            t->session.state.entryColors = {0x010101, 0x020202, 0x030303};
-            t->session.state.practiceColors = {0x040404, box, 0x80000008};
-            t->main();
-            QStringList painted;
-            for (const QString &name :
-                 u"- Text1 Text2 Text3 Tid txtsv txteng listGlos cmdOva - Text1 frsv Tid fr txteng"_s.split(
-                     u' ')) {
-                auto *window = static_cast<QMainWindow *>(t->active());
-                if (name == u"cmdOva")
-                    t->run(u"glosor=a=b cmdOva"_s);
-                else if (QWidget *widget = name == u"-" ? window->centralWidget() : control(name);
-                         widget->autoFillBackground())
-                    painted << widget->palette().color(QPalette::Window).name().mid(3, 2);
-                else
-                    painted << widget->palette().color(QPalette::Base).name().mid(3, 2) +
-                                   widget->palette().color(QPalette::Text).name().mid(3, 2);
-            }
-            QCOMPARE(painted.join(u' '), u"01 01 01 01 01 0203 0203 0203 04 04 04 04 04 0906"_s);
-        }
-        QApplication::setPalette(QPalette());
-        t->run(u"cmdmeny"_s);
-        t->log();
     }
 };
 
