@@ -12,19 +12,12 @@ struct Read {
     QString pairs; // "-": refused
     int skipped;
 };
-struct Codec {
-    const char *name;
-    QByteArray bytes; // none of them valid UTF-8, so files of them are Windows-1252 too
-    QString text;
-};
-
 // A version 2.0 document with these identifiers and entries, as the KDE programs write them.
 QByteArray kvtml(const QList<QByteArray> &languages, const QList<QList<QByteArray>> &entries)
 {
-    QByteArray document =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
-        "\"http://edu.kde.org/kvtml/kvtml2.dtd\">\n<kvtml version=\"2.0\"><information><title>t"
-        "</title></information><identifiers>";
+    QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"
+                          "<kvtml version=\"2.0\"><information><title>t</title></information><identifiers>";
     for (qsizetype id = 0; id < languages.size(); ++id)
         document += "<identifier id=\"" + QByteArray::number(id) + "\"><name>" + languages[id].split('/')[0] +
                     "</name><locale>" + languages[id].split('/').value(1) + "</locale></identifier>";
@@ -44,100 +37,78 @@ class TestReaders : public QObject {
     Q_OBJECT
 
 private slots:
-    void wordFiles_data()
-    {
-        const QString longest = u"åäö"_s.repeated(85).left(WordFile::maxWordBytes(127)),
-                      tooLong =
-                          u"Ordet \"%1\" är för "
-                          u"långt för att sparas. | I en lista med %2 får ett ord ha högst %3 tecken."_s;
-        addRows<Scenario>({
-            {"127 pairs, words at the limit", render(Pairs(127, {longest, longest.toUpper()})), {}},
-            {"128 pairs", render(Pairs(128, {"s", "e"})),
-             "Listan har för många glosor för att sparas. | En glosfil rymmer högst 127 glosor."},
-            {"hund in two pairs", "bil=car|hund=dog", tooLong.arg("hund", "2 glosor", "3")},
-            {"a long word quoted in part", u"ö"_s.repeated(600'000) + "=a",
-             tooLong.arg(u"ö"_s.repeated(40) + u'…', "1 glosa", "1")},
-            {"ö as o and combining diaeresis", u"o\u0308ga=eye|bil=car"_s, {}},
-            {"bytes 80 to 9F, where Windows-1252 is not Latin-1", u"€ur=œ|bil=Ÿ…"_s, {}},
-            {"empty English word", "bil=car|hus=|=", "Fel vid skrivning till fil. | Glosan= "},
-            {"Greek letter", u"a=b|\u03B1=c"_s,
-             u"Ordet \"\u03B1\" har tecken som inte kan sparas i en glosfil. | En glosfil kan bara lagra "
-             u"tecken ur "
-             u"teckentabellen Windows-1252."_s},
-        });
-    }
     void wordFiles()
     {
-        QFETCH(Scenario, row);
-        const WordFileBytes file = writeWordFile(pairsOf(row.given));
-        QCOMPARE(file.outcome.ok() ? QString() : writeProblemText(file.outcome).replace(u"\r\n"_s, u" | "_s),
-                 row.shown);
-        QList<std::optional<QString>> words;
-        for (const WordPair &pair : pairsOf(row.given))
-            words << pair.swedish.normalized(QString::NormalizationForm_C) << pair.english;
-        QVERIFY(!file.outcome.ok() || readWordFile(file.bytes).words == words);
+        const QString longest = u"åäö"_s.repeated(85).left(WordFile::maxWordBytes(127)),
+                      tooLong = u"Ordet \"%1\" är för långt för att sparas. | "
+                                u"I en lista med %2 får ett ord ha högst %3 tecken."_s;
+        for (const Scenario &row : QList<Scenario>{
+                 {"127 pairs, words at the limit", render(Pairs(127, {longest, longest.toUpper()})), {}},
+                 {"128 pairs", render(Pairs(128, {"s", "e"})),
+                  "Listan har för många glosor för att sparas. | En glosfil rymmer högst 127 glosor."},
+                 {"hund in two pairs", "bil=car|hund=dog", tooLong.arg("hund", "2 glosor", "3")},
+                 {"a long word quoted in part", u"ö"_s.repeated(600'000) + "=a",
+                  tooLong.arg(u"ö"_s.repeated(40) + u'…', "1 glosa", "1")},
+                 {"ö as o and combining diaeresis", u"o\u0308ga=eye|bil=car"_s, {}},
+                 {"bytes 80 to 9F, where Windows-1252 is not Latin-1", u"€ur=œ|bil=Ÿ…"_s, {}},
+                 {"empty English word", "bil=car|hus=|=", "Fel vid skrivning till fil. | Glosan= "},
+                 {"Greek letter", u"a=b|\u03B1=c"_s,
+                  u"Ordet \"\u03B1\" har tecken som inte kan sparas i en glosfil. | "
+                  u"En glosfil kan bara lagra tecken ur teckentabellen Windows-1252."_s},
+             }) {
+            NAME_ROW_ON_FAILURE(row);
+            const WordFileBytes file = writeWordFile(pairsOf(row.given));
+            QCOMPARE(file.outcome.ok() ? QString()
+                                       : writeProblemText(file.outcome).replace(u"\r\n"_s, u" | "_s),
+                     row.shown);
+            QList<std::optional<QString>> words;
+            for (const WordPair &pair : pairsOf(row.given))
+                words << pair.swedish.normalized(QString::NormalizationForm_C) << pair.english;
+            QVERIFY(!file.outcome.ok() || readWordFile(file.bytes).words == words);
+        }
     }
 
-    void text_data()
-    {
-        addRows<Read>({
-            {"tabs", "bil\tcar\nöga\teye\n", u"bil=car|öga=eye"_s, 0},
-            {"semicolons, CRLF, no last end", "bil;car\r\nhus;house", "bil=car|hus=house", 0},
-            {"commas, lone CR", "bil,car\rhus,house\r", "bil=car|hus=house", 0},
-            {"first separator decides", "a;b,c\nd,e;f\n", "a=b,c|d,e=f", 0},
-            {"separator inside quotes passed", "\"a,b\";c\n", "a,b=c", 0},
-            {"first line without one", "rubrik\nbil,car\n", "bil=car", 1},
-            {"tags and notes ignored", "bil\tcar\ttag1 tag2\tnot\n", "bil=car", 0},
-            {"quoting", "\"sa \"\"hej\"\"\",\"two\nlines\"\n", "sa \"hej\"=two\nlines", 0},
-            {"quoted tab in tab file", "\"a\tb\"\tc\n", "a\tb=c", 0},
-            {"blanks around unquoted go", "  bil , car  \n", "bil=car", 0},
-            {"blanks inside quotes stay", "\" bil \", \"car\" \n", " bil =car", 0},
-            {"quote inside a word is text", "5\" sk\xC3\xA4rm,5\" screen\n", u"5\" skärm=5\" screen"_s, 0},
-            {"text after a quote kept", "\"bil\"en,car\n", "bilen=car", 0},
-            {"unclosed quote to the end", "a,\"b\nc,d\n", "a=b\nc,d\n", 0},
-            {"blank and comment lines quiet", "#sep:tab\n\n  \t \n#x;y\nbil\tcar\n\n", "bil=car", 0},
-            {"CRLF quiet and one-word lines", "#x\r\n\r\nrubrik\r\nbil;car\r\n", "bil=car", 1},
-            {"# inside a line is text", "a\t#b\n", "a=#b", 0},
-            {"lines without two words counted", "a\tb\nc\n\td\ne\t\n\"\"\t\"x\"\nf\tg\n", "a=b|f=g", 4},
-            {"UTF-8 with mark", "\xEF\xBB\xBF\xC3\xB6ga;eye\n", u"öga=eye"_s, 0},
-            {"Windows-1252", "\xF6ga;\x80 euro\n", u"öga=€ euro"_s, 0},
-            {"one bad byte: all Windows-1252", "\xC3\xB6;a\n\xF6;b\n", u"Ã¶=a|ö=b"_s, 0},
-            {"emoji", "katt\t\xF0\x9F\x90\x88\n", u"katt=🐈"_s, 0},
-            {"UTF-16 LE", "\xFF\xFE\xF6\0g\0a\0\t\0e\0y\0e\0\r\0\n\0"_ba, u"öga=eye"_s, 0},
-            {"UTF-16, a lone surrogate",
-             "\xFF\xFE\0\xD8"
-             "a\0\t\0b\0"_ba,
-             u"\uFFFDa=b"_s, 0},
-            {"UTF-16 BE", "\xFE\xFF\0\xF6\0g\0a\0;\0e\0y\0e"_ba, u"öga=eye"_s, 0},
-            {"empty", {}, "", 0},
-            {"a word longer than a word file holds",
-             "a\t" + QByteArray(254, 'x') + "\n" + QByteArray(253, 'y') + "\tb\n", QString(253, u'y') + "=b",
-             1},
-        });
-    }
     void text()
     {
-        QFETCH(Read, row);
-        const WordText::Parsed parsed = WordText::parse(row.bytes);
-        QCOMPARE(render(parsed.pairs), row.pairs);
-        QCOMPARE(parsed.skipped, row.skipped);
-    }
-
-    // A file's name, the pairs; the bytes written.
-    void textFormats_data()
-    {
-        addRows<Scenario>({{"tabs", u"a.txt öga=eye|bil=car"_s, u"öga\teye\nbil\tcar\n"_s},
-                           {"csv, any case", u"a.CSV öga=eye|bil=car"_s, u"öga,eye\nbil,car\n"_s},
-                           {"not a csv name", "a.csv.txt a=b", "a\tb\n"},
-                           {"quoted where needed", "a.tsv a,b=say \"hi\"|#1= x",
-                            "\"a,b\"\t\"say \"\"hi\"\"\"\n\"#1\"\t\" x\"\n"},
-                           {"nothing", "a.csv ", ""}});
-    }
-    void textFormats()
-    {
-        QFETCH(Scenario, row);
-        const auto format = WordText::formatFor(row.given.section(u' ', 0, 0));
-        QCOMPARE(QString::fromUtf8(WordText::format(pairsOf(row.given.section(u' ', 1)), format)), row.shown);
+        for (const Read &row : QList<Read>{
+                 {"tabs", "bil\tcar\nöga\teye\n", u"bil=car|öga=eye"_s, 0},
+                 {"semicolons, CRLF, no last end", "bil;car\r\nhus;house", "bil=car|hus=house", 0},
+                 {"commas, lone CR", "bil,car\rhus,house\r", "bil=car|hus=house", 0},
+                 {"first separator decides", "a;b,c\nd,e;f\n", "a=b,c|d,e=f", 0},
+                 {"separator inside quotes passed", "\"a,b\";c\n", "a,b=c", 0},
+                 {"first line without one", "rubrik\nbil,car\n", "bil=car", 1},
+                 {"tags and notes ignored", "bil\tcar\ttag1 tag2\tnot\n", "bil=car", 0},
+                 {"quoting", "\"sa \"\"hej\"\"\",\"two\nlines\"\n", "sa \"hej\"=two\nlines", 0},
+                 {"quoted tab in tab file", "\"a\tb\"\tc\n", "a\tb=c", 0},
+                 {"blanks around unquoted go", "  bil , car  \n", "bil=car", 0},
+                 {"blanks inside quotes stay", "\" bil \", \"car\" \n", " bil =car", 0},
+                 {"quote inside a word is text", "5\" sk\xC3\xA4rm,5\" screen\n", u"5\" skärm=5\" screen"_s,
+                  0},
+                 {"text after a quote kept", "\"bil\"en,car\n", "bilen=car", 0},
+                 {"unclosed quote to the end", "a,\"b\nc,d\n", "a=b\nc,d\n", 0},
+                 {"blank and comment lines quiet", "#sep:tab\n\n  \t \n#x;y\nbil\tcar\n\n", "bil=car", 0},
+                 {"CRLF quiet and one-word lines", "#x\r\n\r\nrubrik\r\nbil;car\r\n", "bil=car", 1},
+                 {"# inside a line is text", "a\t#b\n", "a=#b", 0},
+                 {"lines without two words counted", "a\tb\nc\n\td\ne\t\n\"\"\t\"x\"\nf\tg\n", "a=b|f=g", 4},
+                 {"UTF-8 with mark", "\xEF\xBB\xBF\xC3\xB6ga;eye\n", u"öga=eye"_s, 0},
+                 {"Windows-1252", "\xF6ga;\x80 euro\n", u"öga=€ euro"_s, 0},
+                 {"one bad byte: all Windows-1252", "\xC3\xB6;a\n\xF6;b\n", u"Ã¶=a|ö=b"_s, 0},
+                 {"emoji", "katt\t\xF0\x9F\x90\x88\n", u"katt=🐈"_s, 0},
+                 {"UTF-16 LE", "\xFF\xFE\xF6\0g\0a\0\t\0e\0y\0e\0\r\0\n\0"_ba, u"öga=eye"_s, 0},
+                 {"UTF-16, a lone surrogate",
+                  "\xFF\xFE\0\xD8"
+                  "a\0\t\0b\0"_ba,
+                  u"\uFFFDa=b"_s, 0},
+                 {"UTF-16 BE", "\xFE\xFF\0\xF6\0g\0a\0;\0e\0y\0e"_ba, u"öga=eye"_s, 0},
+                 {"empty", {}, "", 0},
+                 {"a word longer than a word file holds",
+                  "a\t" + QByteArray(254, 'x') + "\n" + QByteArray(253, 'y') + "\tb\n",
+                  QString(253, u'y') + "=b", 1},
+             }) {
+            const WordText::Parsed parsed = WordText::parse(row.bytes);
+            QCOMPARE(render(parsed.pairs), row.pairs);
+            QCOMPARE(parsed.skipped, row.skipped);
+        }
     }
 
     void kdeDocuments_data()
@@ -153,7 +124,7 @@ private slots:
              kvtml({"Svenska/sv", "English/en", "Svenska/sv"}, {{"hus", "house", "huset"}}), "hus=house", 0},
             {"a text outside a translation is no word",
              kvtml(svEn, {{"hus", "house"}})
-                 .replace("<entries>", "<lessons><text>x</text></lessons><entries>"),
+                 .replace("<entries>", "<lessons><a><b><text>x</text></b></a></lessons><entries>"),
              "hus=house", 0},
             {"German and English", kvtml({"Deutsch/de", "English/en_US"}, {{"Haus", "house"}}), "Haus=house",
              0},
@@ -176,7 +147,7 @@ private slots:
             {"external entity",
              "<!DOCTYPE kvtml [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><kvtml>&x;</kvtml>", "-", 0},
             {"undeclared entity", "<kvtml version=\"2.0\">&x;</kvtml>", "-", 0},
-            {"100000 nested elements", "<kvtml>" + QByteArray("<a>").repeated(100'000), "-", 0},
+            {"100'000 nested elements", "<kvtml>" + QByteArray("<a>").repeated(100000), "-", 0},
             {"another root", "<html><body>x</body></html>", "not kvtml", 0},
         });
     }
@@ -189,36 +160,12 @@ private slots:
         QCOMPARE(parsed ? parsed->skipped : 0, row.skipped);
     }
 
-    void kdeDocumentWritten()
-    {
-        QCOMPARE(
-            *Kvtml::format({{"hus", "house"}, {" a&b ", "<c>"}}, u"glosor"_s), // as the KDE programs read it
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"
-            "<kvtml version=\"2.0\">\n"
-            " <information>\n  <generator>Ordkvarnen</generator>\n  <title>glosor</title>\n </information>\n"
-            " <identifiers>\n"
-            "  <identifier id=\"0\">\n   <name>Svenska</name>\n   <locale>sv</locale>\n  </identifier>\n"
-            "  <identifier id=\"1\">\n   <name>English</name>\n   <locale>en</locale>\n  </identifier>\n"
-            " </identifiers>\n"
-            " <entries>\n"
-            "  <entry id=\"0\">\n   <translation id=\"0\">\n    <text>hus</text>\n   </translation>\n"
-            "   <translation id=\"1\">\n    <text>house</text>\n   </translation>\n  </entry>\n"
-            "  <entry id=\"1\">\n   <translation id=\"0\">\n"
-            "    <text xml:space=\"preserve\"> a&amp;b </text>\n   </translation>\n"
-            "   <translation id=\"1\">\n    <text>&lt;c&gt;</text>\n   </translation>\n  </entry>\n"
-            " </entries>\n</kvtml>\n"_ba);
-        QString bad;
-        QVERIFY(!Kvtml::format({{"a", u"b\u0001"_s}}, u"x"_s, &bad));
-        QCOMPARE(bad, u"b\u0001"_s);
-    }
-
     // Whatever a list holds comes back from text, CSV and KDE documents as it was.
     void roundTrips()
     {
-        const Pairs hard =
-            pairsOf(u"\uFEFFmark first=x|a,b;c=\"quoted\" 'too'|tab\there=two\nlines\r\nand\rmore|åäö "
-                    u"ÅÄÖ=😀 🐈‍⬛|#not a comment= blanks around |\"=,|  =\t|a<b=c&d|]]>=&amp;"_s);
+        const Pairs hard = pairsOf(
+            u"\uFEFFmark first=x|a,b;c=\"quoted\" 'too'|tab\there=two\nlines\r\nand\rmore|"
+            u"åäö ÅÄÖ=😀 🐈‍⬛|#not a comment= blanks around |\"=,|  =\t|a<b=c&d|]]>=&amp;"_s);
         for (const Pairs &pairs : {hard, Pairs(WordList::MaxPairs, {"sv", "en"})}) {
             for (const auto format : {WordText::Format::Tabs, WordText::Format::Csv}) {
                 const WordText::Parsed parsed = WordText::parse(WordText::format(pairs, format));
@@ -229,34 +176,27 @@ private slots:
             QVERIFY(parsed && parsed->skipped == 0);
             QCOMPARE(parsed->pairs, pairs);
         }
+        QString bad; // a control character has no place in XML: the word is named instead
+        QVERIFY(!Kvtml::format({{"a", u"b\u0001"_s}}, u"x"_s, &bad) && bad == u"b\u0001"_s);
     }
 
-    void windows1252_data()
-    {
-        const QByteArray all =
-            QByteArray::fromHex("808182838485868788898A8B8C8D8E8F909192939495969798999A9B9C9D9E9F");
-        addRows<Codec>({
-            {"Swedish", "\xE5\xE4\xF6\xC5\xC4\xD6", u"åäöÅÄÖ"_s},
-            // Bytes the code page leaves undefined are the C1 controls of the same number.
-            {"80-9F", all, u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s},
-            // Marks in a sixteen-byte step, at the start of the next, and in the tail.
-            {"long text",
-             QByteArray(17, 'a') + "\x80" + QByteArray(14, 'b') + "\x9F" + QByteArray(7, 'c') + "\x85",
-             QString(17, u'a') + u'€' + QString(14, u'b') + u'Ÿ' + QString(7, u'c') + u'…'},
-            {"CRLF kept", "h\xE5r\r\n\xF6", u"hår\r\nö"_s},
-            {"UTF-8 cut off at the end", "ab\xC3", u"abÃ"_s},
-        });
-    }
+    // Bytes the code page leaves undefined are the C1 controls of the same number; marks are found in a
+    // sixteen-byte step, at the start of the tail and at its end.
     void windows1252()
     {
-        QFETCH(Codec, row);
+        const QByteArray bytes =
+            QByteArray::fromHex("808182838485868788898A8B8C8D8E8F909192939495969798999A9B9C9D9E9F") +
+            QByteArray(17, 'a') + "\x80" + QByteArray(14, 'b') + "\x9F" + QByteArray(7, 'c') +
+            "\x85h\xE5r\r\n\xF6";
+        const QString text = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s +
+                             QString(17, u'a') + u'€' + QString(14, u'b') + u'Ÿ' + QString(7, u'c') +
+                             u"…hår\r\nö"_s;
         bool ok = false;
-        QCOMPARE(encodeWindows1252(row.text, &ok), row.bytes);
-        QVERIFY(ok);
-        QCOMPARE(decodeWindows1252(row.bytes), row.text);
-        QCOMPARE(decodeTextFile(row.bytes), row.text);
-        QCOMPARE(encodeWindows1252(u"a\u03B1b😀"_s, &ok), "a?b?"_ba); // one question mark each
-        QVERIFY(!ok);
+        QVERIFY(encodeWindows1252(text, &ok) == bytes && ok);
+        QCOMPARE(decodeWindows1252(bytes), text);
+        QCOMPARE(decodeTextFile(bytes), text);
+        QCOMPARE(decodeTextFile("ab\xC3"), u"abÃ"_s);                        // UTF-8 cut off at the end
+        QVERIFY(encodeWindows1252(u"a\u03B1b😀"_s, &ok) == "a?b?"_ba && !ok); // a question mark each
     }
 };
 

@@ -1,5 +1,5 @@
-// A save never damages the file that was there. This program also stands in
-// for fsync(2) and ftruncate(2), to see what a save syncs and to make them fail.
+// A save never damages the file that was there. This program also stands in for fsync(2) and ftruncate(2), to
+// see what a save syncs and to make them fail.
 #include "files/safesave.h"
 #include "support/fakes.h"
 
@@ -39,8 +39,8 @@ QByteArray name(const QDir &dir, const QString &entry)
     return QFile::encodeName(dir.filePath(entry));
 }
 
-// The wait status of a child that exits with what work returns. As root, an
-// unprivileged child becomes nobody, in a group of its own and member of nogroup.
+// The wait status of a child that exits with what work returns. As root, an unprivileged child becomes
+// nobody, in a group of its own and member of nogroup.
 int inChild(const std::function<int()> &work, bool unprivileged = false)
 {
     if (const pid_t pid = ::fork(); pid != 0) {
@@ -80,12 +80,9 @@ QMap<QString, QString> entries(const QDir &dir)
 }
 
 // A POSIX ACL that also lets the group OwnGroup (65533) write, as setfacl writes it.
-const QByteArray AclLettingGroupWrite = QByteArray::fromHex("02000000"
-                                                            "01000600ffffffff"
-                                                            "04000400ffffffff"
-                                                            "08000600fdff0000"
-                                                            "10000600ffffffff"
-                                                            "20000400ffffffff");
+const QByteArray AclLettingGroupWrite = QByteArray::fromHex("0200000001000600ffffffff"
+                                                            "04000400ffffffff08000600fdff0000"
+                                                            "10000600ffffffff20000400ffffffff");
 
 struct Target {
     const char *name; // what target.gls is, in a folder of nobody's when run as root
@@ -207,8 +204,8 @@ private slots:
         QCOMPARE(leftoverBackups(), QStringList());
     }
 
-    // Killed while it writes beside the file, a save leaves the old file whole and nothing
-    // beside it; killed while it writes in place, the old bytes in a backup the next start names.
+    // Killed while it writes beside the file, a save leaves the old file whole and nothing beside it; killed
+    // while it writes in place, the old bytes in a backup the next start names.
     void killedSaves()
     {
         const QTemporaryDir temporary;
@@ -237,8 +234,8 @@ private slots:
         QVERIFY(QFile::remove(backups[0]));
     }
 
-    // Temporary files of killed saves go with a later save in their folder,
-    // unless a save holds them or may have just made them.
+    // Temporary files of killed saves go with a later save in their folder, unless a save holds them or may
+    // have just made them.
     void leftoversRemoved()
     {
         const QTemporaryDir temporary;
@@ -256,8 +253,8 @@ private slots:
         QCOMPARE(entries(dir).keys(), (QStringList{".okv-held.tmp", ".okv-new.tmp", "lista.gls"}));
     }
 
-    // Two copies of the program saving one file never collide: every save
-    // succeeds and the file holds one of the lists whole.
+    // Two copies of the program saving one file never collide: every save succeeds and the file holds one of
+    // the lists whole.
     void twoSavers()
     {
         const QTemporaryDir temporary;
@@ -281,8 +278,8 @@ private slots:
         QVERIFY(readBytes(path) == lists[0] || readBytes(path) == lists[1]);
     }
 
-    // The new file's bytes reach the disk before it takes the old one's name,
-    // the folder's entry after; in place, the old bytes go to a synced backup first.
+    // The new file's bytes reach the disk before it takes the old one's name, the folder's entry after; in
+    // place, the old bytes go to a synced backup first.
     void savesReachTheDisk()
     {
         const QTemporaryDir dir;
@@ -303,37 +300,38 @@ private slots:
         QCOMPARE(leftoverBackups(), QStringList()); // gone once the save is complete
     }
 
-    // A failed sync after the rename does not fail the save; where the in-place write fails,
-    // the old bytes go back, and where even that fails, they stay in the backup the result names.
-    void failures_data()
-    {
-        addRows<Failure>({{"folder sync fails after the rename", false, "folder", 0, true, false},
-                          {"in place: the cut fails, old bytes back", true, "truncate", EIO, false, false},
-                          {"in place: the sync fails, old bytes back", true, "file", EIO, false, false},
-                          {"in place: putting back fails too", true, "file, always", EIO, false, true}});
-    }
+    // A failed sync after the rename does not fail the save; where the in-place write fails, the old bytes go
+    // back, and where even that fails, they stay in the backup the result names.
     void failures()
     {
-        QFETCH(Failure, row);
-        const QTemporaryDir dir;
-        const QString path = dir.filePath(u"lista.gls"_s), folder = QFileInfo(dir.path()).canonicalFilePath();
-        const QByteArray old("old bytes, more of them than new"), fresh("new");
-        QVERIFY(writeBytes(path, old));
-        if (row.linked)
-            QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(path + u'2').constData()),
-                     0);
-        failTruncate = row.failing == u"truncate";
-        failSync = row.failing == u"folder" ? folder : folder + u"/lista.gls"_s;
-        failSyncs = row.failing == u"folder" || row.failing == u"file" ? 1
-                    : row.failing == u"file, always"                   ? 9
-                                                                       : 0;
-        const SaveResult result = replaceFile(path, fresh);
-        failSyncs = 0;
-        failTruncate = false;
-        QCOMPARE(result.error, row.error);
-        QVERIFY(row.backupKept || readBytes(path) == (row.newBytes ? fresh : old));
-        QCOMPARE(leftoverBackups(), row.backupKept ? QStringList{result.backup} : QStringList());
-        QVERIFY(!row.backupKept || (readBytes(result.backup) == old && QFile::remove(result.backup)));
+        for (const Failure &row :
+             QList<Failure>{{"folder sync fails after the rename", false, "folder", 0, true, false},
+                            {"in place: the cut fails, old bytes back", true, "truncate", EIO, false, false},
+                            {"in place: the sync fails, old bytes back", true, "file", EIO, false, false},
+                            {"in place: putting back fails too", true, "file, always", EIO, false, true}}) {
+            NAME_ROW_ON_FAILURE(row);
+            const QTemporaryDir dir;
+            const QString path = dir.filePath(u"lista.gls"_s),
+                          folder = QFileInfo(dir.path()).canonicalFilePath();
+            const QByteArray old("old bytes, more of them than new"), fresh("new");
+            QVERIFY(writeBytes(path, old));
+            if (row.linked)
+                QCOMPARE(
+                    ::link(QFile::encodeName(path).constData(), QFile::encodeName(path + u'2').constData()),
+                    0);
+            failTruncate = row.failing == u"truncate";
+            failSync = row.failing == u"folder" ? folder : folder + u"/lista.gls"_s;
+            failSyncs = row.failing == u"folder" || row.failing == u"file" ? 1
+                        : row.failing == u"file, always"                   ? 9
+                                                                           : 0;
+            const SaveResult result = replaceFile(path, fresh);
+            failSyncs = 0;
+            failTruncate = false;
+            QCOMPARE(result.error, row.error);
+            QVERIFY(row.backupKept || readBytes(path) == (row.newBytes ? fresh : old));
+            QCOMPARE(leftoverBackups(), row.backupKept ? QStringList{result.backup} : QStringList());
+            QVERIFY(!row.backupKept || (readBytes(result.backup) == old && QFile::remove(result.backup)));
+        }
     }
 };
 
