@@ -1,7 +1,6 @@
-// Every window as a screen reader and a keyboard user meet it, at the desktop's
-// scale (also run with QT_SCALE_FACTOR 1.5 and 2): each control named and
-// described, Tab going through the controls in reading order, no access key
-// used twice, and every control inside the window.
+// Every window as a screen reader and a keyboard user meet it, at the desktop's scale (also run with
+// QT_SCALE_FACTOR 1.5 and 2): each control named and described, Tab going through the controls in reading
+// order, no access key used twice, and every control inside the window.
 #include "platform/form.h"
 #include "support/testprogram.h"
 
@@ -34,8 +33,8 @@ void findUndescribed(QAccessibleInterface *node, QStringList &missing)
         findUndescribed(node->child(i), missing);
 }
 
-// The controls on show that Tab reaches, in Tab's order, from the first; the
-// focused one marked "*", a text box with the name its caption gives it.
+// The controls on show that Tab reaches, in Tab's order, from the first; the focused one marked "*", a text
+// box with the name its caption gives it.
 QString tabCycle(QWidget *window, const QString &first)
 {
     auto *start = window->findChild<QWidget *>(first);
@@ -54,45 +53,39 @@ QString tabCycle(QWidget *window, const QString &first)
     return cycle.join(u' ');
 }
 
-// The access keys ("&x") that more than one of texts mark.
-QStringList sharedKeys(const QStringList &texts)
-{
-    QMap<QChar, int> uses;
-    for (const QString &text : texts)
-        for (qsizetype i = text.indexOf(u'&'); i >= 0 && i + 1 < text.size(); i = text.indexOf(u'&', i + 2))
-            if (text[i + 1] != u'&') {
-                ++uses[text[i + 1].toLower()];
-                break;
-            }
-    QStringList shared;
-    for (auto use = uses.cbegin(); use != uses.cend(); ++use)
-        if (use.value() > 1)
-            shared << QString(use.key());
-    return shared;
-}
-
-// The access keys shared among what the window shows ("x"), and within each menu's items ("Menu: x").
+// The access keys ("&x") marked twice among what the window shows ("x") and within a menu ("Menu: x").
 QString sharedAccessKeys(QMainWindow *window)
 {
-    QStringList shared = sharedKeys(textsOf(window));
+    QList<std::pair<QString, QStringList>> groups{{QString(), textsOf(window)}};
     for (QAction *title : window->menuBar()->actions()) {
-        QStringList items;
+        groups.append({QString(title->text()).remove(u'&') + u": "_s, {}});
         for (QAction *item : title->menu()->actions())
-            items << item->text();
-        for (const QString &key : sharedKeys(items))
-            shared << QString(title->text()).remove(u'&') + u": "_s + key;
+            groups.last().second << item->text();
+    }
+    QStringList shared;
+    for (const auto &[where, texts] : groups) {
+        QMap<QChar, int> uses;
+        for (const QString &text : texts)
+            for (qsizetype i = text.indexOf(u'&'); i >= 0 && i + 1 < text.size();
+                 i = text.indexOf(u'&', i + 2))
+                if (text[i + 1] != u'&') {
+                    ++uses[text[i + 1].toLower()];
+                    break;
+                }
+        for (auto use = uses.cbegin(); use != uses.cend(); ++use)
+            if (use.value() > 1)
+                shared << where + use.key();
     }
     return shared.join(u' ');
 }
-
 } // namespace
 
 class TestAccessibility : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // A window as the steps leave it on the pairs hus/house and katt/cat ("start": the program starting),
-    // its name and the controls Tab visits from the first, in order, each box with its caption.
+    // A window as the steps leave it on the pairs hus/house and katt/cat ("start": the program starting), its
+    // name and the controls Tab visits from the first, in order, each box with its caption.
     void windows_data()
     {
         const QString options = u"frmAlt *tbsOptions "_s, end = u" cmdOK cmdAvbryt"_s;
@@ -133,8 +126,8 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(u"not described: "_s + missing.join(u", "_s)));
         const QString first = row.shown.section(u' ', 1, 1).remove(u'*').section(u'(', 0, 0);
         QCOMPARE(window->objectName() + u' ' + tabCycle(window, first), row.shown);
-        // No access key leads to two places, but where the design gives one twice:
-        // the practice window's menus "&Avsluta" and "&Alternativ".
+        // No access key leads to two places, but where the design gives one twice: the practice window's
+        // menus "&Avsluta" and "&Alternativ".
         QCOMPARE(sharedAccessKeys(window), window->objectName() == u"frmOva" ? u"a"_s : QString());
         QCOMPARE(window->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble());
         if (QWidget *client = window->centralWidget(); client && window->objectName() != u"frmglosor")
