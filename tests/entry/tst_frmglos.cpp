@@ -64,10 +64,9 @@ private slots:
         QCOMPARE(t->screen(u"txtsv txteng"_s), u"txtsv=öga txteng= @txtsv"_s); // nothing typed is lost
         t->run(u"txteng=eye Enter"_s);
         control<QListWidget>(u"listGlos"_s)->setCurrentRow(1);
-        t->run(
-            u"txtsv=hus txteng=house Enter txtsv=katt txteng=cat @txtsv"_s); // back in a box, typing replaces
-        QCOMPARE(control<QListWidget>(u"listGlos"_s)->currentRow(),
-                 1); // a pair added below keeps the selection
+        // Back in a box, typing replaces what it holds; a pair added below keeps the selection.
+        t->run(u"txtsv=hus txteng=house Enter txtsv=katt txteng=cat @txtsv"_s);
+        QCOMPARE(control<QListWidget>(u"listGlos"_s)->currentRow(), 1);
         QCOMPARE(t->screen(u"txtsv txteng"_s), u"txtsv=[katt] txteng=cat @txtsv"_s);
         QCOMPARE(render(t->session.list().pairs()), u"hus=house|öga=eye|hus=house"_s);
         QCOMPARE(t->log(), u"Du måste skriva in text i båda textrutorna"_s);

@@ -210,8 +210,8 @@ private slots:
             QCOMPARE(label->wordWrap(), word.size() > 25);
             QVERIFY(word.size() > 5 || label->font().pointSizeF() == 24.0);
         }
-        QCOMPARE(control<QLineEdit>(u"txteng"_s)->maxLength(),
-                 WordList::MaxWordLength); // as a word file holds
+        // The answer box takes as long a word as a word file holds.
+        QCOMPARE(control<QLineEdit>(u"txteng"_s)->maxLength(), WordList::MaxWordLength);
     }
 
     void resumeAsksTheSameQuestionToTheEndOfThePass()
