@@ -108,7 +108,6 @@ private slots:
         QCOMPARE(read.join(u' '), u"0 12 123 -3 0.01 5 2.9 100 3 20 2"_s);
     }
 
-    // Without its information file the splash names it; Enter opens the main window, the time shown at once.
     void splashNamesAMissingFileAndEnterOpensMain()
     {
         t->program.start();

@@ -139,6 +139,14 @@ private slots:
         QCOMPARE(t->session.state.showClock, clash);
     }
 
+    void loginShowsTheUserAndHidesThePassword()
+    {
+        t->run(Three + u"användare=2 mnuAltutse"_s);
+        QVERIFY(control<QRadioButton>(u"optanv_2"_s)->isChecked());
+        t->run(u"tbsOptions=2 optanv_1 cmdanv txtLösen=M"_s);
+        QCOMPARE(control<QLineEdit>(u"txtLösen"_s)->displayText(), u"*"_s);
+    }
+
     void everyWayOutHandsTheListBack()
     {
         for (const QString &way : {u"mnuAltutse cmdOK"_s, u"mnuAltutse cmdAvbryt"_s, u"mnuAltSe cmdOK"_s,
