@@ -105,6 +105,7 @@ private slots:
                   "a\t" + QByteArray(254, 'x') + "\n" + QByteArray(253, 'y') + "\tb\n",
                   QString(253, u'y') + "=b", 1},
              }) {
+            NAME_ROW_ON_FAILURE(row);
             const WordText::Parsed parsed = WordText::parse(row.bytes);
             QCOMPARE(render(parsed.pairs), row.pairs);
             QCOMPARE(parsed.skipped, row.skipped);

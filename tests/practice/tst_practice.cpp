@@ -204,7 +204,8 @@ private slots:
              {u"hus"_s, u"sjuksköterskeutbildningen"_s, u"sjuksköterskeutbildningen"_s.repeated(11).left(253),
               u"ett två tre fyra fem sex sju åtta nio tio elva tolv tretton fjorton"_s}) {
             t = std::make_unique<TestProgram>();
-            t->startPractice({{word, u"x"_s}});
+            t->addPairs({{word, u"x"_s}});
+            t->run(u"cmdOva"_s);
             auto *label = control<QLabel>(u"frsv"_s);
             QVERIFY2(label->text().remove(u'\u200B') == word && showsWhole(label), qPrintable(word));
             QCOMPARE(label->wordWrap(), word.size() > 25);

@@ -62,15 +62,14 @@ private:
     QQueue<int> m_values;
 };
 
-// Records what would be said, as "sv:word" or "en:word", in the voices it has.
+// Has a voice for both languages and records what would be said, as "sv:word" or "en:word".
 class FakeSpeaker final : public Speaker {
 public:
-    bool hasVoice(Language language) override { return voices.contains(language); }
+    bool hasVoice(Language) override { return true; }
     void say(const QString &text, Language language) override
     {
         said << (language == Language::Swedish ? u"sv:"_s : u"en:"_s) + text;
     }
-    QList<Language> voices{Language::Swedish, Language::English};
     QStringList said;
 };
 

@@ -11,7 +11,7 @@
 
 TestProgram::TestProgram()
     : paths(dataHome.path(), {})
-    , program({dialogs, clock, random, paths, speaker, [this] { ++quitCalls; }})
+    , program({dialogs, clock, random, paths, speaker, [] {}})
 {
     session.state.applyStartDefaults();
 }
@@ -41,13 +41,6 @@ void TestProgram::addPairs(const QList<WordPair> &pairs)
         typeText(child<QLineEdit>(&main(), u"txteng"_s), pair.english);
         QTest::mouseClick(child<QPushButton>(&main(), u"cmdNästa"_s), Qt::LeftButton);
     }
-}
-
-FrmOva *TestProgram::startPractice(const QList<WordPair> &pairs)
-{
-    addPairs(pairs);
-    run(u"cmdOva"_s);
-    return program.frmOva.loaded();
 }
 
 QStringList TestProgram::listed()

@@ -45,16 +45,14 @@ public:
     QTemporaryDir dataHome;
     FixedPaths paths;
     FakeSpeaker speaker;
-    int quitCalls = 0;
     Program program;
     Session &session = program.session;
 
     FrmGlos &main(); // loaded, shown and active
     // Types each pair into the main window and presses "Lägg till glosa".
     void addPairs(const QList<WordPair> &pairs);
-    FrmOva *startPractice(const QList<WordPair> &pairs); // then "Öva"
-    QStringList listed();                                // the main window's list box
-    QString log() { return dialogs.takeLog(); }          // the boxes and dialogs shown since last asked
+    QStringList listed();                       // the main window's list box
+    QString log() { return dialogs.takeLog(); } // the boxes and dialogs shown since last asked
 
     // Blank-separated user steps, in the active window, else the main window:
     //   "box=text"   focuses that line edit, presses Delete and types the text
@@ -73,9 +71,9 @@ public:
     QString screen(const QString &names);
     template <class T = QWidget> T *control(const QString &name) { return child<T>(active(), name); }
     QWidget *active();
-    static void flushDeletes();
 
 private:
+    static void flushDeletes();
     // The control in the active window, else in the main window; nothing when neither has it.
     template <class T> T *find(const QString &name);
 };
