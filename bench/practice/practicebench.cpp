@@ -3,9 +3,9 @@
 // list order and in random order.
 #include "summary.h"
 
-#include "app/appstate.h"
-#include "app/wordlist.h"
-#include "practice/practiceengine.h"
+#include "core/appstate.h"
+#include "core/practiceengine.h"
+#include "core/wordlist.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,7 +10,7 @@
 // 3-byte words (25 bytes).
 #include "summary.h"
 
-#include "app/wordlist.h"
+#include "core/wordlist.h"
 #include "files/filebytes.h"
 #include "files/pairfiles.h"
 #include "files/wordfile.h"

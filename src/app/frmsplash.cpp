@@ -2,8 +2,8 @@
 
 #include "app/identity.h"
 #include "app/infofile.h"
-#include "app/session.h"
 #include "app/version.h"
+#include "core/session.h"
 #include "platform/palettecolor.h"
 
 #include <QFrame>

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/frmsplash.h"
+#include "core/missed.h"
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
@@ -9,7 +10,6 @@
 #include "files/wordfiletexts.h"
 #include "options/frmalt.h"
 #include "practice/frmova.h"
-#include "practice/missed.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/formslot.h"
-#include "app/session.h"
+#include "core/session.h"
 
 #include <vector>
 

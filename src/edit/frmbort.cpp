@@ -1,7 +1,7 @@
 #include "edit/frmbort.h"
 
-#include "app/session.h"
-#include "edit/pairnumber.h"
+#include "core/pairnumber.h"
+#include "core/session.h"
 #include "edit/placebeside.h"
 
 #include <QFrame>

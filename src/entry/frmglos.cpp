@@ -1,9 +1,9 @@
 #include "entry/frmglos.h"
 
-#include "app/session.h"
-#include "options/users.h"
+#include "core/missed.h"
+#include "core/session.h"
+#include "core/users.h"
 #include "platform/palettecolor.h"
-#include "practice/missed.h"
 
 #include <QListWidget>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #include "entry/frmglosor.h"
 
-#include "app/session.h"
+#include "core/session.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

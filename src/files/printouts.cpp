@@ -1,6 +1,6 @@
 #include "files/printouts.h"
 
-#include "practice/practiceengine.h"
+#include "core/practiceengine.h"
 
 namespace {
 

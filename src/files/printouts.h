@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/appstate.h"
-#include "app/wordlist.h"
+#include "core/appstate.h"
+#include "core/wordlist.h"
 #include "platform/printout.h"
 #include "platform/random.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/wordlist.h"
+#include "core/wordlist.h"
 #include "files/fileoutcome.h"
 
 #include <QByteArray>

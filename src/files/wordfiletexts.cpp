@@ -1,6 +1,6 @@
 #include "files/wordfiletexts.h"
 
-#include "app/wordlist.h"
+#include "core/wordlist.h"
 
 namespace {
 

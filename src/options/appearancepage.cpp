@@ -1,6 +1,6 @@
 #include "options/appearancepage.h"
 
-#include "app/session.h"
+#include "core/session.h"
 #include "options/optionarray.h"
 #include "platform/form.h"
 

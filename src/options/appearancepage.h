@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/colorsettings.h"
+#include "core/colorsettings.h"
 
 #include <QList>
 #include <QWidget>

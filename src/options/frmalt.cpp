@@ -1,8 +1,8 @@
 #include "options/frmalt.h"
 
-#include "app/session.h"
+#include "core/optionschoices.h"
+#include "core/session.h"
 #include "options/appearancepage.h"
-#include "options/optionschoices.h"
 #include "options/practicepage.h"
 #include "options/userspage.h"
 #include "platform/palettecolor.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/optionschoices.h"
+#include "core/optionschoices.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "options/userspage.h"
 
-#include "app/session.h"
+#include "core/session.h"
+#include "core/users.h"
 #include "options/optionarray.h"
-#include "options/users.h"
 #include "platform/form.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "practice/frmova.h"
 
-#include "app/session.h"
+#include "core/session.h"
 #include "platform/palettecolor.h"
 #include "platform/wholetext.h"
 

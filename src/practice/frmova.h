@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/wordlist.h"
+#include "core/practiceengine.h"
+#include "core/wordlist.h"
 #include "platform/form.h"
-#include "practice/practiceengine.h"
 
 class Session;
 class QFrame;

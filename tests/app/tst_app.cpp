@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 #include "app/infofile.h"
-#include "app/textnumber.h"
+#include "core/textnumber.h"
 #include "support/testprogram.h"
 
 #include <QDir>

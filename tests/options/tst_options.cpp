@@ -1,7 +1,7 @@
-#include "options/colorsettings.h"
+#include "core/colorsettings.h"
+#include "core/optionschoices.h"
+#include "core/users.h"
 #include "options/frmalt.h"
-#include "options/optionschoices.h"
-#include "options/users.h"
 #include "support/testprogram.h"
 
 #include <QRadioButton>

@@ -1,4 +1,4 @@
-#include "practice/practiceengine.h"
+#include "core/practiceengine.h"
 #include "support/testprogram.h"
 
 using Outcome = PracticeEngine::Outcome;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/wordlist.h"
+#include "core/wordlist.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/appstate.h"
-#include "app/wordlist.h"
+#include "core/appstate.h"
+#include "core/practicestate.h"
+#include "core/wordlist.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 #include "platform/speaker.h"
-#include "practice/practicestate.h"
 
 #include <QString>
 

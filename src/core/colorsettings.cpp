@@ -1,4 +1,4 @@
-#include "options/colorsettings.h"
+#include "core/colorsettings.h"
 
 #include "platform/dialogs.h"
 

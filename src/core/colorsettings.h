@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/optionsstate.h"
+#include "core/optionsstate.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "edit/pairnumber.h"
+#include "core/pairnumber.h"
 
-#include "app/textnumber.h"
-#include "app/wordlist.h"
+#include "core/textnumber.h"
+#include "core/wordlist.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "options/colorsettings.h"
-#include "options/optionsstate.h"
+#include "core/colorsettings.h"
+#include "core/optionsstate.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "app/textnumber.h"
+#include "core/textnumber.h"
 
 namespace {
 bool isBlank(QChar c)

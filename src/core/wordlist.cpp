@@ -1,4 +1,4 @@
-#include "app/wordlist.h"
+#include "core/wordlist.h"
 
 namespace {
 WordPair composedPair(const WordPair &pair)

@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "core/session.h"
 
 Session::Session(Services services)
     : m_services(std::move(services))

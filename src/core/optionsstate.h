@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 
 #include <array>
 #include <optional>

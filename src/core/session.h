@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/appstate.h"
-#include "app/wordlist.h"
-#include "options/optionsstate.h"
+#include "core/appstate.h"
+#include "core/optionsstate.h"
+#include "core/practicestate.h"
+#include "core/wordlist.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/fixedpaths.h"
 #include "platform/random.h"
 #include "platform/speaker.h"
-#include "practice/practicestate.h"
 
 #include <QObject>
 

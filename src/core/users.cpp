@@ -1,4 +1,4 @@
-#include "options/users.h"
+#include "core/users.h"
 
 #include <QCryptographicHash>
 #include <QtEndian>

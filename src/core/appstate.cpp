@@ -1,4 +1,4 @@
-#include "app/appstate.h"
+#include "core/appstate.h"
 
 void AppState::applyStartDefaults()
 {

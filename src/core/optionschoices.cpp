@@ -1,6 +1,6 @@
-#include "options/optionschoices.h"
+#include "core/optionschoices.h"
 
-#include "options/colorsettings.h"
+#include "core/colorsettings.h"
 #include "platform/random.h"
 
 namespace {

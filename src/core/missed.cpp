@@ -1,4 +1,4 @@
-#include "practice/missed.h"
+#include "core/missed.h"
 
 QList<WordPair> missedInList(const WordList &list, const QList<WordPair> &missed)
 {
