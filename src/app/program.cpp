@@ -1,13 +1,13 @@
 #include "app/program.h"
 
 #include "app/frmsplash.h"
+#include "commands/filecommands.h"
+#include "commands/wordfiletexts.h"
 #include "core/missed.h"
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
-#include "files/filecommands.h"
 #include "files/safesave.h"
-#include "files/wordfiletexts.h"
 #include "options/frmalt.h"
 #include "practice/frmova.h"
 

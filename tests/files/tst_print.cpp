@@ -1,4 +1,4 @@
-#include "files/printouts.h"
+#include "commands/printouts.h"
 #include "platform/print/printpainter.h"
 #include "support/fakes.h"
 #include "tour.h"

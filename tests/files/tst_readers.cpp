@@ -1,6 +1,6 @@
 #include "files/kvtml.h"
+#include "commands/wordfiletexts.h"
 #include "files/wordfile.h"
-#include "files/wordfiletexts.h"
 #include "files/wordtext.h"
 #include "platform/textcodec.h"
 #include "support/fakes.h"

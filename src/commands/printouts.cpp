@@ -1,4 +1,4 @@
-#include "files/printouts.h"
+#include "commands/printouts.h"
 
 #include "core/practiceengine.h"
 

@@ -1,11 +1,11 @@
-#include "files/filecommands.h"
+#include "commands/filecommands.h"
 
+#include "commands/printouts.h"
+#include "commands/wordfiletexts.h"
 #include "core/session.h"
 #include "core/users.h"
 #include "files/filebytes.h"
 #include "files/pairfiles.h"
-#include "files/printouts.h"
-#include "files/wordfiletexts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "files/wordfiletexts.h"
+#include "commands/wordfiletexts.h"
 
 #include "core/wordlist.h"
 
