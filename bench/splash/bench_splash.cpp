@@ -5,8 +5,8 @@
 // Usage: bench_splash [runs] [part of a case name]
 
 #include "app/frmsplash.h"
-#include "app/infofile.h"
 #include "app/program.h"
+#include "files/infofile.h"
 #include "platform/lazyspeaker.h"
 #include "platform/widgetdialogs.h"
 

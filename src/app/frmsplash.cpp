@@ -1,9 +1,9 @@
 #include "app/frmsplash.h"
 
 #include "app/identity.h"
-#include "app/infofile.h"
 #include "app/version.h"
 #include "core/session.h"
+#include "files/infofile.h"
 #include "platform/palettecolor.h"
 
 #include <QFrame>

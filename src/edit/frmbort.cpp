@@ -2,7 +2,7 @@
 
 #include "core/pairnumber.h"
 #include "core/session.h"
-#include "edit/placebeside.h"
+#include "platform/placebeside.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>

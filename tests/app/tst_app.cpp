@@ -1,6 +1,6 @@
 #include "app/commandline.h"
-#include "app/infofile.h"
 #include "core/textnumber.h"
+#include "files/infofile.h"
 #include "support/testprogram.h"
 
 #include <QDir>

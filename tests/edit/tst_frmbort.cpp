@@ -1,5 +1,5 @@
 #include "edit/frmbort.h"
-#include "edit/placebeside.h"
+#include "platform/placebeside.h"
 #include "support/testprogram.h"
 
 namespace {

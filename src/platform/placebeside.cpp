@@ -1,4 +1,4 @@
-#include "edit/placebeside.h"
+#include "platform/placebeside.h"
 
 #include <algorithm>
 

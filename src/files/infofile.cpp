@@ -1,4 +1,4 @@
-#include "app/infofile.h"
+#include "files/infofile.h"
 
 #include "files/filebytes.h"
 #include "platform/textcodec.h"
