@@ -4,7 +4,7 @@
 // few runs in milliseconds.
 // Usage: bench_splash [runs] [part of a case name]
 
-#include "app/frmsplash.h"
+#include "splash/frmsplash.h"
 #include "app/program.h"
 #include "files/infofile.h"
 #include "platform/lazyspeaker.h"

@@ -5,7 +5,7 @@
 // are those of the program's start window, so that the first frame of both
 // comes out pixel for pixel the same (scripts/bench checks that), and the
 // logo and the information text come from the same files the same way.
-#include "app/version.h"
+#include "core/version.h"
 
 #include <QApplication>
 #include <QFile>

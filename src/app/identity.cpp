@@ -1,27 +1,10 @@
 #include "app/identity.h"
 
-#include "app/version.h"
+#include "core/version.h"
+#include "platform/programlogo.h"
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
-#include <QPixmapCache>
-
-QPixmap programLogo()
-{
-    static const QString Key = QStringLiteral("ordkvarnen/logo");
-    QPixmap logo;
-    if (QPixmapCache::find(Key, &logo))
-        return logo;
-    // Read as the PNG it is: left to guess the format, Qt's image reader would
-    // load the plugins of every other format first just to ask them.
-    QImageReader reader(QStringLiteral(":/ordkvarnen/logo.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    logo = QPixmap::fromImage(reader.read());
-    QPixmapCache::insert(Key, logo);
-    return logo;
-}
 
 void setApplicationIdentity()
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QString>
 
 // The id under which the desktop knows the program: the names of its menu
@@ -12,6 +11,3 @@ inline const QString ApplicationId = QStringLiteral("io.github.ordkvarnen.Ordkva
 // the menu entry's StartupWMClass says, so that taskbars put the windows under
 // the menu entry; and every window carries the program's icon.
 void setApplicationIdentity();
-
-// The program's icon drawn small, as the start window shows it; decoded once.
-QPixmap programLogo();

@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/frmsplash.h"
+#include "splash/frmsplash.h"
 #include "commands/filecommands.h"
 #include "commands/wordfiletexts.h"
 #include "core/missed.h"

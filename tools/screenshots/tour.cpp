@@ -1,6 +1,6 @@
 #include "tour.h"
 
-#include "app/frmsplash.h"
+#include "splash/frmsplash.h"
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"

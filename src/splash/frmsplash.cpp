@@ -1,10 +1,10 @@
-#include "app/frmsplash.h"
+#include "splash/frmsplash.h"
 
-#include "app/identity.h"
-#include "app/version.h"
 #include "core/session.h"
+#include "core/version.h"
 #include "files/infofile.h"
 #include "platform/palettecolor.h"
+#include "platform/programlogo.h"
 
 #include <QFrame>
 #include <QLabel>
