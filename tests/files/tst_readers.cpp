@@ -1,11 +1,23 @@
-#include "files/kvtml.h"
 #include "commands/wordfiletexts.h"
+#include "files/infofile.h"
+#include "files/kvtml.h"
 #include "files/wordfile.h"
 #include "files/wordtext.h"
 #include "platform/textcodec.h"
 #include "support/fakes.h"
 
+#include <QDir>
+
+#include <sys/stat.h>
+
 namespace {
+struct InfoFile {
+    const char *name;
+    QString what; // "file", "sparse" (1 GB, the bytes at its start), "fifo", "folder", "none" or a path
+    bool linked;  // through a symbolic link
+    QByteArray bytes;
+    QString text; // null: cannot be opened
+};
 struct Read {
     const char *name;
     QByteArray bytes;
@@ -198,6 +210,63 @@ private slots:
         QCOMPARE(decodeTextFile(bytes), text);
         QCOMPARE(decodeTextFile("ab\xC3"), u"abÃ"_s);                        // UTF-8 cut off at the end
         QVERIFY(encodeWindows1252(u"a\u03B1b😀"_s, &ok) == "a?b?"_ba && !ok); // a question mark each
+    }
+
+    void infoFile()
+    {
+        const QByteArray a(1 << 20, 'a'), limit(InfoTextLimit - 1, 'a'), emoji(InfoTextLimit - 3, 'a');
+        for (const InfoFile &row : QList<InfoFile>{
+                 // ö's two bytes on either side of the first MiB.
+                 {"UTF-8 over 1 MiB", "file", false, a.chopped(1) + "\xC3\xB6 slut",
+                  a.chopped(1) + u"ö slut"_s},
+                 // Only the start of a huge file, ending on a whole character.
+                 {"UTF-8 cut at the limit", "file", false, limit + "\xC3\xB6", limit},
+                 {"UTF-8 emoji cut", "file", false, emoji + "\xF0\x9F\x90\x88", emoji},
+                 {"Windows-1252 at the limit", "file", false, limit + "\xF6\xF6", QString(limit) + u"ö"_s},
+                 {"sparse 1 GB", "sparse", false, "h\xC3\xA5r",
+                  u"hår"_s + QString(InfoTextLimit - 4, QChar(0))},
+                 {"byte-order mark", "file", true, "\xEF\xBB\xBFh\xC3\xA5r", u"hår"_s},
+                 {"none", "none", false, {}, {}},
+                 {"folder", "folder", false, {}, {}},
+                 {"named pipe", "fifo", false, {}, {}},
+                 {"device, linked", "/dev/zero", true, {}, {}},
+             }) {
+            NAME_ROW_ON_FAILURE(row);
+            const QTemporaryDir dir;
+            QString path = row.what.startsWith(u'/') ? row.what : dir.filePath(u"glos.txt"_s);
+            if (row.what == u"file" || row.what == u"sparse") {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.bytes) == row.bytes.size());
+                QVERIFY(row.what == u"file" || file.resize(qint64(1) << 30));
+            } else if (row.what == u"fifo") {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            } else if (row.what == u"folder") {
+                QVERIFY(QDir().mkdir(path));
+            }
+            if (row.linked) {
+                QVERIFY(QFile::link(path, dir.filePath(u"länk.txt"_s)));
+                path = dir.filePath(u"länk.txt"_s);
+            }
+            const std::optional<QString> read = readInfoText(path); // returns, whatever is there
+            QCOMPARE(read.has_value(), !row.text.isNull());
+            QCOMPARE(read.value_or(QString()), row.text);
+        }
+    }
+
+    void textForShowing()
+    {
+        const QString run(LongRun, u'x');
+        for (const Scenario &row : QList<Scenario>{
+                 {"past it, twice", u"a "_s + run + run + u'y', u"a \n"_s + run + u'\n' + run + u"\ny"_s},
+                 {"after blank and tab, not line break", run + u' ' + run + u'\t' + run + u"\r\n"_s + run,
+                  run + u" \n"_s + run + u"\t\n"_s + run + u'\n' + run},
+                 {"words", u"ab "_s.repeated(4000), u"ab "_s.repeated(3333) + u'\n' + u"ab "_s.repeated(667)},
+                 {"no-break space", run + u'\u00A0', run + u"\n\u00A0"_s},
+                 {"2000 lines at most", u"rad\n"_s.repeated(3000), u"rad\n"_s.repeated(1999) + u"rad"_s},
+             }) {
+            NAME_ROW_ON_FAILURE(row);
+            QCOMPARE(::textForShowing(row.given), row.shown);
+        }
     }
 };
 

@@ -1,0 +1,167 @@
+#include "core/practiceengine.h"
+#include "core/textnumber.h"
+#include "support/fakes.h"
+
+using Outcome = PracticeEngine::Outcome;
+
+namespace {
+// A practice window's state around an engine, on the pairs sv1=en1 … svN=enN (the word shown tells the row
+// and the language) and any others given.
+struct Rig {
+    AppState state;
+    PracticeState practice;
+    WordList list;
+    ScriptedRandom random;
+    PracticeEngine engine{state, practice, list, random};
+
+    explicit Rig(int count, const Pairs &pairs = {})
+    {
+        state.applyStartDefaults();
+        for (int n = 1; n <= count; ++n)
+            list.append(u"sv%1"_s.arg(n), u"en%1"_s.arg(n));
+        list.append(pairs);
+    }
+};
+struct Drill {
+    const char *name;
+    int mode;
+    bool endless, random;
+    QList<int> draws;
+    QString given; // R right, W wrong and "Försök igen", H a hint, N "Nästa"
+    QString asked; // the word of each R and W, "end" when the pass ends there; empty: not checked
+    QString missed;
+};
+QString rights(int count)
+{
+    return u"R N "_s.repeated(count).chopped(3);
+}
+} // namespace
+
+class TestCore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drills_data()
+    {
+        addRows<Drill>({
+            {"1 once", 1, false, false, {}, rights(3), "sv1 sv2 sv3 end", ""},
+            {"3 endless", 3, true, false, {}, rights(7), "en1 en2 en3 sv1 sv2 sv3 en1", ""},
+            // Mode 4 draws after a right answer and again at "Nästa"; the second draw counts.
+            {"4 endless", 4, true, false, {0, 1, 1, 0, 1, 0}, rights(4), "sv1 en2 sv3 sv1", ""},
+            {"5 endless", 5, true, false, {}, rights(7), "sv1 en2 sv3 en1 sv2 en3 sv1", ""},
+            {"6 once", 6, false, false, {}, rights(6), "en1 sv1 en2 sv2 en3 sv3 end", ""},
+            {"random once", 1, false, true, {1, 1, 0}, rights(3), "sv2 sv3 sv1 end", ""},
+            // The word just asked sits out the first draw of the next pass, then goes back into it.
+            {"random endless", 1, true, true, {0, 0, 0, 2, 0, 1}, rights(6), "sv1 sv2 sv3 sv1 sv2 sv3", ""},
+            {"random endless, first last", 1, true, true, {2, 1}, rights(6), "sv3 sv2 sv1 sv2 sv3 sv1", ""},
+            {"wrong, then right", 1, false, false, {}, "W R N R N R", "sv1 sv1 sv2 sv3 end", "sv1"},
+            {"hinted", 2, false, false, {}, "R N H R N R", "en1 en2 en3 end", "sv2"},
+            {"wrong, and revealed", 1, false, false, {}, "R N W R N H H R", "", "sv2 sv3"},
+            {"a hint after Rätt! misses nothing", 1, false, false, {}, "R H N R N R", "", ""},
+            {"Repetera: missed in both halves, once",
+             6,
+             false,
+             false,
+             {},
+             "W R N W R N " + rights(5),
+             "",
+             "sv1"},
+            {"endless, second pass", 1, true, false, {}, rights(3) + " N W R N R", "", "sv1"},
+        });
+    }
+    void drills()
+    {
+        QFETCH(Drill, row);
+        Rig rig(3);
+        rig.state.directionMode = DirectionMode(row.mode);
+        // As the options window sets them.
+        rig.state.currentDirection = row.mode == 2 || row.mode == 3 ? Direction::English : Direction::Swedish;
+        rig.state.practiceOrder = row.random ? PracticeOrder::Random : PracticeOrder::List;
+        rig.state.endlessPractice = row.endless;
+        rig.random.push(row.draws);
+        rig.practice.missed = {{"old", "miss"}}; // of an earlier practice
+        rig.engine.start();
+        QStringList asked;
+        for (const QString &step : row.given.split(u' ')) {
+            const QString word = rig.engine.display().word;
+            if (step == u"R" || step == u"W") {
+                asked << word;
+                const QString right = (word.startsWith(u"sv") ? u"en"_s : u"sv"_s) + word.mid(2);
+                if (rig.engine.checkAnswer(step == u"R" ? right : u"fel"_s) == Outcome::PracticeOver)
+                    asked << u"end"_s;
+                if (step == u"W")
+                    rig.engine.retryQuestion();
+            } else if (step == u"H") {
+                rig.engine.giveHint();
+            } else {
+                rig.engine.nextQuestion();
+            }
+        }
+        if (!row.asked.isEmpty())
+            QCOMPARE(asked.join(u' '), row.asked);
+        rig.engine.finish();
+        QStringList missed;
+        for (const WordPair &pair : rig.practice.lastMissed)
+            missed << pair.swedish;
+        QCOMPARE(missed.join(u' '), row.missed);
+    }
+
+    // Each hint gives one more leading character, as a reader counts them, up to a limit that grows with the
+    // word; the next one reveals the answer.
+    void hints()
+    {
+        const QString family = u"👩\u200D👩\u200D👧"_s;
+        QStringList limits;
+        for (int length = -1; length <= 16; ++length) { // -1: a joined emoji and two letters
+            Rig rig(0, {{u"ord"_s, length < 0 ? family + u"ab"_s : u"abcdefghijklmnop"_s.left(length)}});
+            const QString word = rig.list.pair(1).english;
+            rig.engine.start();
+            int hints = 0;
+            for (PracticeEngine::HintResult hint = rig.engine.giveHint(); !hint.revealed;
+                 hint = rig.engine.giveHint())
+                QCOMPARE(hint.answerText,
+                         word.left(++hints + (word.startsWith(family) ? family.size() - 1 : 0)));
+            QCOMPARE(logLine(rig.engine.giveHint().reveal), u"Rätt svar är: | "_s + word + u" [FUSK]"_s);
+            limits << QString::number(hints);
+        }
+        QCOMPARE(limits.join(u' '), u"2 0 0 1 2 2 2 3 4 6 6 7 8 9 10 10 11 12"_s);
+    }
+
+    // Two practices with the same steps; the counts are totals for the run. (The colours of a right and a
+    // wrong answer are in the pictures.)
+    void stepsAndTotals()
+    {
+        Rig rig(0, {{u"dog"_s, u"hund"_s}, {u"cat"_s, u"ka\u0308tt"_s}}); // "ä" pasted as a and a mark
+        for (const QString &typed : {u"kätt"_s, u"ka\u0308tt"_s}) {       // typed as one letter, then two
+            rig.engine.start();                                           // hints begin again
+            QCOMPARE(rig.engine.giveHint().answerText, u"h"_s);
+            QCOMPARE(rig.engine.checkAnswer(u"Hund"_s), Outcome::Wrong);
+            rig.engine.retryQuestion();
+            QCOMPARE(rig.engine.giveHint().answerText, u"hu"_s); // hints go on after a retry
+            QCOMPARE(rig.engine.checkAnswer(u"hund"_s), Outcome::Right);
+            QVERIFY(rig.engine.giveHint().revealed); // still the word just answered
+            rig.engine.nextQuestion();
+            QCOMPARE(rig.engine.giveHint().answerText, u"k"_s);
+            QCOMPARE(rig.engine.checkAnswer(typed), Outcome::PracticeOver);
+        }
+        rig.state.questionIndex = 3; // a shorter list since: the first word again
+        rig.engine.resume();
+        QCOMPARE(rig.engine.display().word, u"dog"_s);
+        QCOMPARE(PracticeEngine::summaryText(rig.practice).split(u"\r\n"_s).mid(0, 4).join(u'|'),
+                 u"Du tränade 4 glosor|Du hade 2 fel|"
+                 u"Använde gloshjälpen 8 gång(er)|Du använde fuskfunktionen 2 gång(er)"_s);
+    }
+
+    // A typed number is read as far as it goes: blanks skipped, a point, a signed exponent.
+    void leadingNumber()
+    {
+        QStringList read;
+        for (const char *text :
+             {"apa", "12 apor", " 1\t2\r\n3", "-3 apor", "1e-2", "5-3", "2.9", "1e2x", "3e", "2e1e1", "2,5"})
+            read << QString::number(::leadingNumber(QString::fromUtf8(text)));
+        QCOMPARE(read.join(u' '), u"0 12 123 -3 0.01 5 2.9 100 3 20 2"_s);
+    }
+};
+
+QTEST_MAIN(TestCore)
+#include "tst_core.moc"
