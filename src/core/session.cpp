@@ -7,6 +7,8 @@ Session::Session(Services services)
 
 void Session::setList(const WordList &list)
 {
+    if (list == m_list)
+        return; // put back unchanged: as saved as it was
     m_list = list;
     m_unsaved = true;
     emit listChanged();

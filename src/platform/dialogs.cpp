@@ -10,6 +10,11 @@ bool Dialogs::askYesNo(const QString &text, const QString &title, Message::Icon 
     return message({text, title, Message::Buttons::YesNo, icon}) == Answer::Yes;
 }
 
+bool Dialogs::askYesNoDefaultNo(const QString &text, const QString &title)
+{
+    return message({text, title, Message::Buttons::YesNoDefaultNo, Message::Icon::None}) == Answer::Yes;
+}
+
 QString joinLines(const QString &first, const QString &second)
 {
     return first + QStringLiteral("\r\n") + second;

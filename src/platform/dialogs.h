@@ -11,7 +11,8 @@
 // desktop implementation shows real boxes and dialogs, tests script them.
 
 struct Message {
-    enum class Buttons { Ok, YesNo };
+    // YesNoDefaultNo: Enter answers "Nej", for a question whose "Ja" throws something away.
+    enum class Buttons { Ok, YesNo, YesNoDefaultNo };
     enum class Icon { None, Critical };
 
     QString text;  // lines joined by "\r\n"
@@ -58,6 +59,8 @@ public:
     // Shorthands for the common boxes.
     void inform(const QString &text, const QString &title = {});
     bool askYesNo(const QString &text, const QString &title = {}, Message::Icon icon = Message::Icon::None);
+    // The same with "Nej" as the default button.
+    bool askYesNoDefaultNo(const QString &text, const QString &title = {});
 };
 
 // Joins message lines the way every box of the program does.

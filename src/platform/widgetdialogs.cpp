@@ -59,10 +59,12 @@ Answer WidgetDialogs::message(const Message &message)
         QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), LongUnbrokenRun));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(message.icon == Message::Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
-    if (message.buttons == Message::Buttons::YesNo) {
+    if (message.buttons != Message::Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&Nej"));
+        if (message.buttons == Message::Buttons::YesNoDefaultNo)
+            box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);

@@ -31,7 +31,7 @@ private slots:
             u"(!) Informationen om en glosa har försvunnit | Vill du fortsätta (Ja/Nej)\n"_s;
         const QString extension = u"Filen har inte ändelsen .gls! | Vill du fortsätta ändå? (Ja/Nej)\n"_s;
         const QString replace =
-            u"Vill du ersätta glosorna i listan med glosorna i filen? [Öppna glosor] (Ja/Nej)"_s;
+            u"Vill du ersätta glosorna i listan med glosorna i filen? [Öppna glosor] (Ja/*Nej)"_s;
         const QString list = u"c/list.gls"_s, two = u"glosor=ko=cow|öga=eye "_s, kept = u"ko=cow|öga=eye"_s;
         const QString ex = u"bil=car|öga=eye"_s;
         QByteArray missing = writeWordFile({{"a", "b"}, {"c", "d"}, {"e", "f"}}).bytes;
@@ -70,6 +70,8 @@ private slots:
              two + "användare=3 mnuAltOpen Nej", replace + " → " + kept},
             {"Trevian opens twice: nothing unsaved to ask about", Glosor + "/Trevian.gls", Example,
              "användare=3 mnuAltOpen mnuAltOpen", "→ " + ex},
+            {"Trevian: a list put back unchanged by the edit window is still saved", Glosor + "/Trevian.gls",
+             Example, "användare=3 mnuAltOpen mnuAltBort Command2 mnuAltOpen", "→ " + ex},
             {"save over a folder", "", "", two + "mnuAltOpenSave fil=c",
              "<Spara glosor>\nFel vid skrivning till fil. | Error=21 → " + kept},
             {"save a word too long, old file kept", list, Example,

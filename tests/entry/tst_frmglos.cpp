@@ -28,7 +28,7 @@ private slots:
             {"Ctrl+S, standard user", "glosor=hus=house txtsv=x Ctrl+S", standard},
             {"Ctrl+O, user 5", "glosor=hus=house användare=5 Ctrl+O", other + " [Åtkomst nekas] → hus"},
             {"open, user 3, no file yet", "glosor=hus=house användare=3 mnuAltOpen Ja",
-             "Vill du ersätta glosorna i listan med glosorna i filen? [Öppna glosor] (Ja/Nej)\n(!) Fel vid "
+             "Vill du ersätta glosorna i listan med glosorna i filen? [Öppna glosor] (Ja/*Nej)\n(!) Fel vid "
              "öppning av fil. | Informationen om antal glosor var felaktig → hus"},
             {"export, standard user", "glosor=hus=house mnuAltExport", standard},
             {"import, user 4", "glosor=hus=house användare=4 mnuAltImport", other + " → hus"},

@@ -9,6 +9,8 @@ QString logLine(const Message &message)
         line += u" ["_s + message.title + u']';
     if (message.buttons == Message::Buttons::YesNo)
         line += u" (Ja/Nej)"_s;
+    else if (message.buttons == Message::Buttons::YesNoDefaultNo)
+        line += u" (Ja/*Nej)"_s;
     return message.icon == Message::Icon::Critical ? u"(!) "_s + line : line;
 }
 

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 using Pairs = QList<WordPair>;
 
 // A box as one line of a log: its text (line breaks as " | "), then its title in brackets, "(Ja/Nej)" for a
-// question; "(!) " first when it is critical.
+// question ("(Ja/*Nej)" when "Nej" is the default); "(!) " first when it is critical.
 QString logLine(const Message &message);
 
 // Logs every modal element shown, in order, and answers each from a queue: a question with none queued gets
