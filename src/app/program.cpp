@@ -74,7 +74,7 @@ void Program::wire(FrmGlos &main)
     });
     QObject::connect(&main, &FrmGlos::missedPracticeRequested, &main, [this] {
         WordList missed;
-        missed.append(missedInList(session.list(), session.practice.lastMissed));
+        missed.append(missedInList(session.list(), session.practice.missed));
         if (missed.count() == 0)
             return;
         frmOva.get().startPractice(missed);

@@ -54,8 +54,8 @@ PracticeEngine::PracticeEngine(AppState &state, PracticeState &practice, const W
 void PracticeEngine::start()
 {
     m_practice.hintLetters = 0;
-    m_practice.missed.clear();
     m_revealed = false;
+    m_missedNow = false;
     if (m_state.directionMode == DirectionMode::Repeat)
         m_state.currentDirection = Direction::English; // each word begins with its English side
     if (m_state.practiceOrder == PracticeOrder::Random) {
@@ -67,17 +67,14 @@ void PracticeEngine::start()
     showQuestion();
 }
 
-void PracticeEngine::finish()
-{
-    m_practice.lastMissed = m_practice.missed;
-}
-
 void PracticeEngine::markMissed()
 {
     // Only while the pair is asked: a hint after "Rätt!" only shows it again.
+    if (m_display.phase == Phase::AnsweredRight || m_display.phase == Phase::Finished)
+        return;
+    m_missedNow = true;
     const WordPair &pair = m_list.pair(m_state.questionIndex);
-    if (m_display.phase != Phase::AnsweredRight && m_display.phase != Phase::Finished &&
-        !m_practice.missed.contains(pair))
+    if (!m_practice.missed.contains(pair))
         m_practice.missed.append(pair);
 }
 
@@ -96,6 +93,8 @@ PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
         return Outcome::Wrong;
     }
 
+    if (!m_missedNow) // right at the first try without a hint: no longer missed
+        m_practice.missed.removeAll(m_list.pair(m_state.questionIndex));
     const bool complete = passComplete();
     countUp(m_practice.correctCount);
     m_display = {QString(), QStringLiteral("Rätt!"), RightBack, Phase::AnsweredRight};
@@ -125,6 +124,7 @@ void PracticeEngine::retryQuestion()
 void PracticeEngine::nextQuestion()
 {
     m_revealed = false;
+    m_missedNow = false;
     advanceQuestion();
     m_practice.hintLetters = 0;
 }
@@ -157,7 +157,8 @@ Message PracticeEngine::revealAnswer()
 PracticeEngine::Spoken PracticeEngine::spokenWord() const
 {
     using Language = Speaker::Language;
-    const bool answerShown = m_revealed || m_display.phase == Phase::AnsweredRight || m_display.phase == Phase::Finished;
+    const bool answerShown =
+        m_revealed || m_display.phase == Phase::AnsweredRight || m_display.phase == Phase::Finished;
     if (answerShown)
         return {m_list.pair(m_state.questionIndex).english, Language::English};
     const Direction shown = m_state.currentDirection;

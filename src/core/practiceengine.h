@@ -40,8 +40,6 @@ public:
 
     // A new practice started from the main window.
     void start();
-    // Practice ends: what it missed becomes what the last practice missed.
-    void finish();
     // Asks the current question again, as after a trip through the options
     // window; counts, hints and the pass go on.
     void resume();
@@ -89,4 +87,5 @@ private:
     RandomSource &m_random;
     Display m_display;
     bool m_revealed = false; // the answer of the question asked now was shown
+    bool m_missedNow = false; // the question asked now was answered wrong or hinted
 };

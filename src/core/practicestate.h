@@ -14,10 +14,10 @@ struct PracticeState {
     // starts, kept through a trip to the options window, so that a change
     // made elsewhere meanwhile does not move the question. Never written back.
     WordList snapshot;
-    // The pairs missed (answered wrong, hinted or revealed while asked) in the
-    // practice running now, and in the last one that ended.
+    // The pairs missed (answered wrong, hinted or revealed while asked) and
+    // not answered right at the first try without a hint since; pairs a
+    // practice does not ask keep their state.
     QList<WordPair> missed;
-    QList<WordPair> lastMissed;
 
     // Leading letters of the expected answer the hint has given so far. Wider
     // than 8 bits so that answers longer than 340 characters can be hinted.

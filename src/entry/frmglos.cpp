@@ -112,7 +112,7 @@ void FrmGlos::Form_Load()
 
 void FrmGlos::enableMissed()
 {
-    m_mnuAltMissade->setEnabled(!missedInList(m_session.list(), m_session.practice.lastMissed).isEmpty());
+    m_mnuAltMissade->setEnabled(!missedInList(m_session.list(), m_session.practice.missed).isEmpty());
 }
 
 void FrmGlos::showList()

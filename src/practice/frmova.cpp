@@ -225,7 +225,6 @@ void FrmOva::giveHint()
 
 void FrmOva::goBack()
 {
-    m_engine.finish();
     emit backRequested();
     m_session.dialogs().inform(PracticeEngine::summaryText(m_session.practice));
     unload(); // the counts live on in the session

@@ -34,6 +34,16 @@ private slots:
              "hus cmdKlar* txteng= @txteng\n" + over.arg(2).arg(1)},
             {"until none is missed", missed + "mnuAltMissade txteng=house Enter mnuAltMissade",
              "hus,katt\n" + over.arg(2).arg(1) + "\n" + over.arg(3).arg(1)},
+            // Leaving early keeps the missed pairs that were not asked again.
+            {"missed until answered right",
+             "glosor=a=1|b=2|c=3 cmdOva txteng=x Enter cmdforsok txteng=1 Enter cmdny txteng=x Enter "
+             "cmdforsok "
+             "txteng=2 Enter cmdny txteng=x Enter cmdforsok txteng=3 Enter mnuAltMissade txteng=1 Enter "
+             "cmdmeny "
+             "mnuAltMissade",
+             "b cmdKlar* txteng= @txteng\n" + over.arg(3).arg(3) +
+                 "\nDu tränade 4 glosor | Du hade 3 fel | "
+                 "Använde gloshjälpen 0 gång(er) | Du använde fuskfunktionen 0 gång(er) | "},
             // "&Lyssna" says the word shown in its language, the English word once the answer is known.
             {"listen",
              start + "cmdLyssna txteng=fel Enter cmdLyssna cmdforsok txteng=Hund Enter cmdLyssna cmdny "
