@@ -93,7 +93,8 @@ namespace Kvtml {
 
 bool looksLikeKvtml(const QByteArray &bytes)
 {
-    QXmlStreamReader xml(bytes.left(4096));
+    // The first element decides, however long the comments before it.
+    QXmlStreamReader xml(bytes);
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement)
             return xml.name() == u"kvtml";
@@ -109,6 +110,7 @@ std::optional<Parsed> parse(const QByteArray &bytes)
     QList<Identifier> identifiers;
     QList<QMap<int, QString>> entries; // each entry's words by identifier
     int translation = -1;
+    int column = 0; // an old document's words in an entry: <o> is 0, each <t> the next
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
@@ -143,15 +145,18 @@ std::optional<Parsed> parse(const QByteArray &bytes)
             } else if ((version2 && name == u"entry" && parent == u"entries") ||
                        (!version2 && name == u"e")) {
                 entries.append(QMap<int, QString>());
+                column = 0;
             } else if (version2 && name == u"translation" && parent == u"entry") {
                 translation = id;
             } else if (version2 && name == u"text" && within(path, {u"entries", u"entry", u"translation"})) {
                 entries.last().insert(translation, wordAt(xml));
                 continue;
             } else if (!version2 && (name == u"o" || name == u"t") && parent == u"e") {
-                const int side = name == u"o" ? 0 : 1;
-                if (identifiers.size() == side && !attributes.value(QLatin1String("l")).isEmpty())
-                    identifiers.append({side, {}, attributes.value(QLatin1String("l")).toString()});
+                // Each <t> is a language of its own, named in the first entry.
+                const int side = name == u"o" ? 0 : ++column;
+                const QString language = attributes.value(QLatin1String("l")).toString();
+                if (entries.size() == 1 && !language.isEmpty())
+                    identifiers.append({side, {}, language});
                 entries.last().insert(side, wordAt(xml));
                 continue;
             }

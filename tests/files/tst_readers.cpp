@@ -152,6 +152,19 @@ private slots:
              "hus=house", 1},
             {"version 1, English first", "<kvtml><e><o l=\"en\">dog</o><t l=\"sv\">hund</t></e></kvtml>",
              "hund=dog", 0},
+            // KDE's own sample: German, English and French; each translation is a language.
+            {"version 1, three languages",
+             "<kvtml><e><o l=\"de\">Haus</o><t l=\"en\">house</t><t l=\"fr\">maison</t></e>"
+             "<e><o>Hund</o><t>dog</t><t>chien</t></e></kvtml>",
+             "Haus=house|Hund=dog", 0},
+            {"version 1, Swedish second of three",
+             "<kvtml><e><o l=\"fr\">chat</o><t l=\"de\">Katze</t>"
+             "<t l=\"sv\">katt</t></e></kvtml>",
+             "katt=chat", 0},
+            {"root after long comments",
+             "<!--" + QByteArray(8000, 'x') + "-->\n<?pi x?>" + QByteArray(5000, ' ') +
+                 "<kvtml><e><o l=\"sv\">hus</o><t l=\"en\">house</t></e></kvtml>",
+             "hus=house", 0},
             {"not well-formed", kvtml(svEn, {}).replace("</entries>", "<entry>"), "-", 0},
             {"billion laughs",
              "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
