@@ -2,29 +2,17 @@
 
 #include "platform/modules.h"
 
-LazySpeaker::LazySpeaker() = default;
-LazySpeaker::~LazySpeaker() = default;
-
-Speaker *LazySpeaker::loaded()
+namespace {
+std::unique_ptr<SpeechEngine> loadEngine()
 {
-    if (m_tried)
-        return m_speaker.get();
-    m_tried = true;
-    using Factory = Speaker *(*)();
-    if (const auto create = reinterpret_cast<Factory>(
-            moduleFunction(QStringLiteral("ordkvarnen_speech"), SpeakerFactoryName)))
-        m_speaker.reset(create());
-    return m_speaker.get();
+    using Factory = SpeechEngine *(*)();
+    const auto create = reinterpret_cast<Factory>(
+        moduleFunction(QStringLiteral("ordkvarnen_speech"), SpeechEngineFactoryName));
+    return std::unique_ptr<SpeechEngine>(create ? create() : nullptr);
 }
+} // namespace
 
-bool LazySpeaker::hasVoice(Language language)
+LazySpeaker::LazySpeaker()
+    : ThreadedSpeaker(loadEngine)
 {
-    Speaker *speaker = loaded();
-    return speaker && speaker->hasVoice(language);
-}
-
-void LazySpeaker::say(const QString &text, Language language)
-{
-    if (Speaker *speaker = loaded())
-        speaker->say(text, language);
 }

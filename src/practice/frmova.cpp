@@ -30,6 +30,7 @@ FrmOva::FrmOva(Session &session)
     setWindowTitle(QStringLiteral("Glosövning"));
     buildControls();
     buildMenus();
+    connect(&m_session.speaker(), &Speaker::voicesChanged, this, &FrmOva::showSpeech);
 }
 
 void FrmOva::buildControls()
@@ -172,19 +173,28 @@ void FrmOva::listen()
     showSpeech();
     if (m_cmdLyssna->isEnabled())
         m_session.speaker().say(word.text, word.language);
+    m_txteng->setFocus(); // Enter goes on with the drill
 }
 
 void FrmOva::showSpeech()
 {
-    if (!m_speechAsked)
-        return;
+    using Voice = Speaker::Voice;
+    Speaker &speaker = m_session.speaker();
     const Speaker::Language language = m_engine.spokenWord().language;
-    const bool voice = m_session.speaker().hasVoice(language);
-    m_cmdLyssna->setEnabled(voice);
-    m_cmdLyssna->setToolTip(voice ? ListenTip
-                            : language == Speaker::Language::Swedish
-                                ? QStringLiteral("Det finns ingen svensk röst på datorn att läsa upp ordet med.")
-                                : QStringLiteral("Det finns ingen engelsk röst på datorn att läsa upp ordet med."));
+    // Speech is loaded only once a word is to be said; what is known already counts at once.
+    if (m_speechAsked && speaker.voice(language) == Voice::Unknown)
+        speaker.findVoice(language);
+    const Voice voice = speaker.voice(language);
+    m_cmdLyssna->setEnabled(voice == Voice::Unknown || voice == Voice::Present);
+    if (voice == Voice::NotAnswering)
+        m_cmdLyssna->setToolTip(QStringLiteral("Datorns uppläsning svarar inte, så ordet kan inte läsas upp."));
+    else if (voice == Voice::Missing)
+        m_cmdLyssna->setToolTip(
+            language == Speaker::Language::Swedish
+                ? QStringLiteral("Det finns ingen svensk röst på datorn att läsa upp ordet med.")
+                : QStringLiteral("Det finns ingen engelsk röst på datorn att läsa upp ordet med."));
+    else
+        m_cmdLyssna->setToolTip(ListenTip);
 }
 
 void FrmOva::checkAnswer()

@@ -1,4 +1,5 @@
 #include "platform/fixedpaths.h"
+#include "platform/threadedspeaker.h"
 #include "platform/widgetdialogs.h"
 #include "support/testprogram.h"
 
@@ -6,7 +7,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QSemaphore>
 #include <QTimer>
 
 namespace {
@@ -18,6 +21,28 @@ template <class Dialog> void whileOpen(const std::function<void(Dialog *)> &look
             look(dialog);
     });
 }
+
+// An engine with an English voice only; with a gate, each answer waits for it (a speech service that hangs).
+struct FakeEngine final : SpeechEngine {
+    FakeEngine(std::shared_ptr<QSemaphore> gate, QStringList *said)
+        : gate(std::move(gate))
+        , said(said)
+    {
+    }
+    std::shared_ptr<QSemaphore> gate;
+    QStringList *said;
+    bool hasVoice(SpeechLanguage language) override
+    {
+        if (gate)
+            gate->acquire();
+        return language == SpeechLanguage::English;
+    }
+    void say(const QString &text, SpeechLanguage) override
+    {
+        if (said)
+            *said << text;
+    }
+};
 } // namespace
 
 class TestPlatform : public QObject {
@@ -138,6 +163,37 @@ private slots:
                          choose ? row.shown : row.shown.section(u' ', 0, -2) + u" -"_s);
                 QVERIFY(!chosen || QFileInfo(*chosen).path() == dir.path());
             }
+    }
+
+    // The speech engine answers in a thread of its own; one that hangs stops speech, never the program.
+    void speechNeverWaits()
+    {
+        using Voice = Speaker::Voice;
+        QStringList said; // written in the speech thread, read once it has ended
+        {
+            ThreadedSpeaker speaker([&said] { return std::make_unique<FakeEngine>(nullptr, &said); });
+            speaker.findVoice(Speaker::Language::Swedish);
+            speaker.say(u"dog"_s, Speaker::Language::English);
+            speaker.say(u"hund"_s, Speaker::Language::Swedish);
+            QTRY_VERIFY(speaker.voice(Speaker::Language::English) == Voice::Present &&
+                        speaker.voice(Speaker::Language::Swedish) == Voice::Missing);
+        }
+        QCOMPARE(said, QStringList{u"dog"_s});
+
+        const auto gate = std::make_shared<QSemaphore>();
+        QElapsedTimer ending;
+        {
+            ThreadedSpeaker speaker([gate] { return std::make_unique<FakeEngine>(gate, nullptr); },
+                                    std::chrono::milliseconds(50));
+            speaker.findVoice(Speaker::Language::English); // taken up, and never answered
+            speaker.say(u"dog"_s, Speaker::Language::English);
+            QCOMPARE(speaker.voice(Speaker::Language::English), Voice::Unknown); // returned at once
+            QTRY_VERIFY(speaker.voice(Speaker::Language::English) == Voice::NotAnswering &&
+                        speaker.voice(Speaker::Language::Swedish) == Voice::NotAnswering);
+            ending.start();
+        }
+        QVERIFY(ending.elapsed() < 1000);
+        gate->release(2); // the abandoned thread may end now
     }
 };
 

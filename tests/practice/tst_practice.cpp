@@ -48,7 +48,7 @@ private slots:
             {"listen",
              start + "cmdLyssna txteng=fel Enter cmdLyssna cmdforsok txteng=Hund Enter cmdLyssna cmdny "
                      "cmdLyssna Command1 Command1 Command1 cmdLyssna",
-             "katt cmdKlar txteng=ca @cmdLyssna\nRätt svar är: | cat [FUSK]\nsv:hund sv:hund en:Hund sv:katt "
+             "katt cmdKlar* txteng=ca @txteng\nRätt svar är: | cat [FUSK]\nsv:hund sv:hund en:Hund sv:katt "
              "en:cat"},
         });
     }
@@ -61,6 +61,32 @@ private slots:
         QStringList parts{shown, t->log(), t->speaker.said.join(u' ')};
         parts.removeAll(QString());
         QCOMPARE(parts.join(u'\n'), row.shown);
+    }
+
+    // Speech never holds practice up: a language without a voice keeps "&Lyssna" greyed in later practices
+    // too, a speech engine that stops answering greys it for the run, and after a press Enter checks.
+    void speechNeverHoldsPracticeUp()
+    {
+        const auto listen = [this] {
+            auto *button = control<QPushButton>(u"cmdLyssna"_s);
+            return button->isEnabled() ? u"enabled"_s : button->toolTip();
+        };
+        t->speaker.answers[0] = Speaker::Voice::Missing;
+        t->run(u"glosor=hund=Hund|katt=cat cmdOva cmdLyssna"_s);
+        QCOMPARE(listen(), u"Det finns ingen svensk röst på datorn att läsa upp ordet med."_s);
+        t->run(u"cmdmeny cmdOva"_s);
+        t->log();
+        QCOMPARE(listen(), u"Det finns ingen svensk röst på datorn att läsa upp ordet med."_s);
+        t->run(u"txteng=Hund Enter cmdLyssna"_s); // the English word has a voice
+        QCOMPARE(t->screen(Screen + u" txteng"_s), u"Rätt! cmdny* txteng=Hund @txteng"_s);
+        QCOMPARE(t->speaker.said, QStringList{u"en:Hund"_s});
+
+        t = std::make_unique<TestProgram>();
+        t->speaker.answers[0] = t->speaker.answers[1] = Speaker::Voice::NotAnswering;
+        t->run(u"glosor=hund=Hund|katt=cat cmdOva cmdLyssna txteng=Hund Enter Enter"_s);
+        QCOMPARE(t->screen(Screen + u" txteng"_s), u"katt cmdKlar* txteng= @txteng"_s);
+        QCOMPARE(listen(), u"Datorns uppläsning svarar inte, så ordet kan inte läsas upp."_s);
+        QCOMPARE(t->speaker.said, QStringList{u"en:Hund"_s}.mid(1));
     }
 
     // A long word shrinks, then wraps, and is never cut; a short one keeps its size.

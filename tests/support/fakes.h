@@ -62,15 +62,28 @@ private:
     QQueue<int> m_values;
 };
 
-// Has a voice for both languages and records what would be said, as "sv:word" or "en:word".
+// Knows nothing of a language's voice until asked, then answers at once from answers (a voice for both
+// languages unless a test says otherwise); records what would be said, as "sv:word" or "en:word".
 class FakeSpeaker final : public Speaker {
 public:
-    bool hasVoice(Language) override { return true; }
+    Voice voice(Language language) const override { return m_voices[int(language)]; }
+    void findVoice(Language language) override
+    {
+        m_voices[int(language)] = answers[int(language)];
+        if (answers[int(language)] == Voice::NotAnswering) // for every language at once
+            m_voices[0] = m_voices[1] = Voice::NotAnswering;
+        emit voicesChanged();
+    }
     void say(const QString &text, Language language) override
     {
-        said << (language == Language::Swedish ? u"sv:"_s : u"en:"_s) + text;
+        if (voice(language) != Voice::Missing && voice(language) != Voice::NotAnswering)
+            said << (language == Language::Swedish ? u"sv:"_s : u"en:"_s) + text;
     }
+    Voice answers[2] = {Voice::Present, Voice::Present}; // Swedish, English
     QStringList said;
+
+private:
+    Voice m_voices[2] = {Voice::Unknown, Voice::Unknown};
 };
 
 // The pairs as one line, "sv=en|…", and back.

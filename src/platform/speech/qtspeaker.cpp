@@ -1,17 +1,15 @@
 #include "platform/speech/qtspeaker.h"
 
-#include "platform/lazyspeaker.h"
-
 #include <QTextToSpeech>
 
 QtSpeaker::QtSpeaker() = default;
 
-QTextToSpeech *QtSpeaker::engineFor(Language language)
+QTextToSpeech *QtSpeaker::engineFor(SpeechLanguage language)
 {
     const int key = int(language);
     if (m_engines.contains(key))
         return m_engines.value(key);
-    const QLocale::Language wanted = language == Language::Swedish ? QLocale::Swedish : QLocale::English;
+    const QLocale::Language wanted = language == SpeechLanguage::Swedish ? QLocale::Swedish : QLocale::English;
     QTextToSpeech *found = nullptr;
     for (const QString &name : QTextToSpeech::availableEngines()) {
         auto *engine = new QTextToSpeech(name, this);
@@ -31,18 +29,18 @@ QTextToSpeech *QtSpeaker::engineFor(Language language)
     return found;
 }
 
-bool QtSpeaker::hasVoice(Language language)
+bool QtSpeaker::hasVoice(SpeechLanguage language)
 {
     return engineFor(language) != nullptr;
 }
 
-void QtSpeaker::say(const QString &text, Language language)
+void QtSpeaker::say(const QString &text, SpeechLanguage language)
 {
     if (QTextToSpeech *engine = engineFor(language))
         engine->say(text);
 }
 
-extern "C" Q_DECL_EXPORT Speaker *ordkvarnen_create_speaker()
+extern "C" Q_DECL_EXPORT SpeechEngine *ordkvarnen_create_speech_engine()
 {
     return new QtSpeaker;
 }
