@@ -83,6 +83,7 @@ private slots:
         int next = 1;
         for (const QString &page : pages) {
             QVERIFY(page.contains(u"Svenska"_s) && page.contains(u"Engelska"_s));
+            QVERIFY(page.contains(u"Sida %1 av %2"_s.arg(&page - pages.data() + 1).arg(pages.size())));
             while (next <= 150 &&
                    page.contains(QRegularExpression(u"\\b%1\\s+ord%1\\s+word%1\\b"_s.arg(next))))
                 ++next;
@@ -92,13 +93,28 @@ private slots:
         const QStringList quiz = printedThrough(quizPrintout(pairs(3), AppState{}, random, Day), folder,
                                                 {u"pdftotext"_s, u"-layout"_s});
         QCOMPARE(quiz.size(), 2);
+        QVERIFY(quiz[1].contains(u"Sida 2 av 2"_s));
         QVERIFY(quiz[0].contains(u"Förhör – 2026-12-07"_s) && quiz[0].contains(u"ord2"_s) &&
                 !quiz[0].contains(u"word"_s));
         QVERIFY(quiz[1].contains(u"Facit"_s) &&
                 quiz[1].contains(QRegularExpression(u"2\\s+ord2\\s+word2"_s)));
     }
 
-    // The first page of each, as the README shows it.
+    // A phrase breaks between its words; one page needs no number.
+    void linesBreakBetweenWords()
+    {
+        const QTemporaryDir folder;
+        WordList list;
+        list.append(u"kanelbulle "_s.repeated(20).trimmed(), u"cinnamon bun"_s);
+        const QStringList pages =
+            printedThrough(listPrintout(list, Day), folder, {u"pdftotext"_s, u"-layout"_s});
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(!pages[0].contains(u"Sida"_s));
+        const QStringList pieces = pages[0].split(QRegularExpression(u"\\s+"_s)).filter(u"kan"_s);
+        QCOMPARE(pieces, QStringList(20, u"kanelbulle"_s));
+    }
+
+    // The first page of each, as the README shows it, inked only within margins of 15 mm.
     void firstPagesLookAsTheirPictures()
     {
         ScriptedRandom random;
@@ -111,6 +127,14 @@ private slots:
             const QString reference = u"" ORDKVARNEN_REFERENCE_PICTURES "/"_s + name + u".png"_s;
             QVERIFY(!qEnvironmentVariableIsSet("ORDKVARNEN_WRITE_PICTURES") || page.save(reference));
             QCOMPARE(page, QImage(reference).convertToFormat(page.format()));
+            const int margin = qCeil(15 / 25.4 * 40) - 1; // pixels at 40 dpi, less one for rounding
+            for (int y = 0; y < page.height(); ++y) {
+                for (int x = 0; x < page.width(); ++x) {
+                    const bool inside = x >= margin && y >= margin && x < page.width() - margin &&
+                                        y < page.height() - margin;
+                    QVERIFY2(inside || page.pixel(x, y) == qRgb(255, 255, 255), qPrintable(name));
+                }
+            }
         }
     }
 };
