@@ -1,15 +1,14 @@
 #include "app/program.h"
 
-#include "splash/frmsplash.h"
 #include "commands/filecommands.h"
-#include "commands/wordfiletexts.h"
+#include "commands/leftovers.h"
 #include "core/missed.h"
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
-#include "files/safesave.h"
 #include "options/frmalt.h"
 #include "practice/frmova.h"
+#include "splash/frmsplash.h"
 
 #include <QGuiApplication>
 
@@ -36,8 +35,7 @@ void Program::start()
     session.state.applyStartDefaults();
     frmSplash.get().show();
     // A save killed while it wrote a file in place left the old bytes aside.
-    if (const QStringList backups = leftoverBackups(); !backups.isEmpty())
-        session.dialogs().inform(leftoverBackupText(backups));
+    offerLeftoverBackups(session);
 }
 
 void Program::end()

@@ -110,6 +110,18 @@ QString backupKeptText(const QString &backup)
     return QStringLiteral("Filen kunde inte återställas. Den gamla filen finns kvar i: ") + backup;
 }
 
+Message leftoverBackupQuestion(const QString &file, bool whole)
+{
+    const QString text =
+        QStringLiteral("Programmet avbröts förra gången medan det sparade filen:\r\n%1\r\n%2\r\n"
+                       "Vill du sätta tillbaka den gamla versionen av filen?")
+            .arg(file, whole ? QStringLiteral("Filen går att läsa hel nu.")
+                             : QStringLiteral("Filen går inte att läsa hel nu."));
+    // Putting the old version back throws the newer one away: only a damaged file makes it the default.
+    return {text, QStringLiteral("Återställ fil"),
+            whole ? Message::Buttons::YesNoDefaultNo : Message::Buttons::YesNo, Message::Icon::None};
+}
+
 QString leftoverBackupText(const QStringList &backups)
 {
     return joinLines(QStringLiteral("En sparning avbröts innan den var klar. Den gamla filen finns kvar i:"),

@@ -27,8 +27,12 @@ QString readErrorText(int error);        // "Error = ": the file cannot be read
 QString writeFailedText(int error);      // writing failed; the old file is unharmed
 QString backupKeptText(const QString &backup); // where the old bytes wait after a failed in-place write
 
-// At the start: the backups that saves killed while writing in place left.
+// At the start: the backups that saves killed while writing in place left, by
+// earlier versions that did not record the file.
 QString leftoverBackupText(const QStringList &backups);
+// At the start: a save of file was killed while it wrote in place; whether
+// the file reads whole now, and whether to put its old version back.
+Message leftoverBackupQuestion(const QString &file, bool whole);
 
 QString extensionQuestion();
 Message badHeaderMessage();

@@ -1,12 +1,13 @@
 #include "files/safesave.h"
 
+#include "files/backups.h"
 #include "files/filebytes.h"
 
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QThread>
 
 #include <cerrno>
 #include <ctime>
@@ -25,37 +26,52 @@ constexpr char TemporarySuffix[] = ".tmp";
 constexpr char OldTemporarySuffix[] = ".ordkvarnen-tmp"; // the one name per file earlier versions used
 // A leftover younger than this may be a save that has not locked it yet.
 constexpr time_t LeftoverAge = 60;
+// How long a save waits for another copy of the program saving the same file.
+constexpr int LockWaitMs = 2000;
 
 // The save's target: the file at the end of any links, and, when it exists,
-// that file open for writing with what it was before the save.
+// that file open for writing with what it was before the save. Paths are the
+// bytes the system gave: a folder's name need not be UTF-8.
 struct Target {
-    QString path;
+    QByteArray path;
     int fd = -1; // -1: there is no file yet
     struct stat old {};
 };
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
 
 // Finds the target of path and checks that the user may write it, before
 // anything is made: errno, or 0. Only regular files are replaced; a link that
 // leads nowhere is refused, since writing through it would make a file
 // somewhere else.
-int openTarget(const QString &path, Target &target)
+int openTarget(const QByteArray &given, Target &target)
 {
-    const QByteArray given = QFile::encodeName(path);
     struct stat info {};
     if (::stat(given.constData(), &info) != 0) {
         if (errno != ENOENT)
             return errno;
         if (::lstat(given.constData(), &info) == 0)
             return ENOENT;
-        target.path = QFileInfo(path).absoluteFilePath();
+        char *folder = ::realpath(folderOf(given).constData(), nullptr);
+        if (!folder)
+            return errno;
+        target.path = QByteArray(folder) + '/' + given.mid(given.lastIndexOf('/') + 1);
+        ::free(folder);
         return 0;
     }
     // Refused before it is opened: opening a device may already do something.
     if (const int refusal = refusalOf(info.st_mode))
         return refusal;
-    target.path = QFileInfo(path).canonicalFilePath();
-    target.fd =
-        ::open(QFile::encodeName(target.path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    char *real = ::realpath(given.constData(), nullptr);
+    if (!real)
+        return errno;
+    target.path = real;
+    ::free(real);
+    target.fd = ::open(target.path.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (target.fd < 0)
         return errno;
     if (::fstat(target.fd, &target.old) != 0)
@@ -63,18 +79,33 @@ int openTarget(const QString &path, Target &target)
     return refusalOf(target.old.st_mode);
 }
 
-QByteArray randomName(const QString &folder, const char *prefix, const QString &suffix)
+// Two copies of the program saving one file take turns: the file stays
+// locked for a save's whole write. 0, or EWOULDBLOCK when the other's save
+// does not end within a moment.
+int lockTarget(int fd)
+{
+    const QDeadlineTimer deadline(LockWaitMs);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return 0; // a file system without locks: as before
+        if (deadline.hasExpired())
+            return EWOULDBLOCK;
+        QThread::msleep(5);
+    }
+    return 0;
+}
+
+QByteArray randomName(const QByteArray &folder, const char *prefix, const char *suffix)
 {
     const quint64 random = QRandomGenerator::system()->generate64();
-    return QFile::encodeName(folder + u'/' + QString::fromLatin1(prefix) + QString::number(random, 36) + suffix);
+    return folder + '/' + prefix + QByteArray::number(random, 36) + suffix;
 }
 
 // Removes the temporary files that killed saves left in folder: those no
 // running save holds locked, and old enough to be no save just begun.
-void removeLeftovers(const QString &folder)
+void removeLeftovers(const QByteArray &folder)
 {
-    const QByteArray name = QFile::encodeName(folder);
-    DIR *dir = ::opendir(name.constData());
+    DIR *dir = ::opendir(folder.constData());
     if (!dir)
         return;
     const auto closeDir = qScopeGuard([dir] { ::closedir(dir); });
@@ -104,14 +135,15 @@ struct Temporary {
     QByteArray name; // empty while unnamed
 };
 
-int createTemporary(const QString &folder, mode_t mode, Temporary &temporary)
+int createTemporary(const QByteArray &folder, mode_t mode, Temporary &temporary)
 {
-    temporary.fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    temporary.fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (temporary.fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
         return errno;
     for (int attempt = 0; temporary.fd < 0 && attempt < 100; ++attempt) {
-        temporary.name = randomName(folder, TemporaryPrefix, QString::fromLatin1(TemporarySuffix));
-        temporary.fd = ::open(temporary.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        temporary.name = randomName(folder, TemporaryPrefix, TemporarySuffix);
+        temporary.fd =
+            ::open(temporary.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (temporary.fd < 0 && errno != EEXIST)
             return errno;
     }
@@ -122,11 +154,11 @@ int createTemporary(const QString &folder, mode_t mode, Temporary &temporary)
 }
 
 // Gives an unnamed temporary file a name in folder.
-int nameTemporary(const QString &folder, Temporary &temporary)
+int nameTemporary(const QByteArray &folder, Temporary &temporary)
 {
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(temporary.fd);
     for (int attempt = 0; temporary.name.isEmpty() && attempt < 100; ++attempt) {
-        const QByteArray name = randomName(folder, TemporaryPrefix, QString::fromLatin1(TemporarySuffix));
+        const QByteArray name = randomName(folder, TemporaryPrefix, TemporarySuffix);
         if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0)
             temporary.name = name;
         else if (errno != EEXIST)
@@ -150,7 +182,8 @@ bool copyAttributes(int from, int to)
             continue;
         const ssize_t size = ::fgetxattr(from, attribute.constData(), nullptr, 0);
         QByteArray value(qMax<ssize_t>(size, 0), Qt::Uninitialized);
-        if (size < 0 || ::fgetxattr(from, attribute.constData(), value.data(), size_t(value.size())) != size ||
+        if (size < 0 ||
+            ::fgetxattr(from, attribute.constData(), value.data(), size_t(value.size())) != size ||
             ::fsetxattr(to, attribute.constData(), value.constData(), size_t(value.size()), 0) != 0)
             return false;
     }
@@ -171,12 +204,12 @@ bool takeOver(int fd, const struct stat &old, int oldFd)
     return ::fchmod(fd, old.st_mode & 07777) == 0; // the umask or fchown took bits away
 }
 
-// Copies all of from, from its start, over to, from its start: 0 or errno.
-int copyBytes(int from, int to)
+// Copies all of from, from offset start, over to, from its start: 0 or errno.
+int copyBytes(int from, off_t start, int to)
 {
     char buffer[64 * 1024];
     for (off_t at = 0;;) {
-        const ssize_t got = ::pread(from, buffer, sizeof buffer, at);
+        const ssize_t got = ::pread(from, buffer, sizeof buffer, start + at);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
@@ -191,12 +224,14 @@ int copyBytes(int from, int to)
 
 // Overwrites the file through fd from its start. Room for the new length is
 // claimed before the first byte changes, so a full disk or quota stops the
-// save with the file as it was.
-int overwrite(int fd, const QByteArray &bytes)
+// save with the file as it was (touched stays false).
+int overwrite(int fd, const QByteArray &bytes, bool &touched)
 {
+    touched = false;
     if (!bytes.isEmpty() && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes.size())) != 0 &&
         errno != EOPNOTSUPP && errno != ENOSYS)
         return errno;
+    touched = true;
     int error = ::lseek(fd, 0, SEEK_SET) < 0 ? errno : writeAll(fd, bytes);
     if (error == 0 && ::ftruncate(fd, off_t(bytes.size())) != 0)
         error = errno;
@@ -205,9 +240,9 @@ int overwrite(int fd, const QByteArray &bytes)
     return error;
 }
 
-int syncFolder(const QString &folder)
+int syncFolder(const QByteArray &folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return errno;
     return closeKeeping(fd, ::fsync(fd) != 0 ? errno : 0);
@@ -217,38 +252,26 @@ int syncFolder(const QString &folder)
 // puts them back on any failure.
 SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
 {
-    const int oldFd = ::open(QFile::encodeName(target.path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int oldFd = ::open(target.path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (oldFd < 0)
         return {errno, {}};
     const auto closeOld = qScopeGuard([oldFd] { ::close(oldFd); });
-    // Only the user may read the backups, whatever the umask.
-    const QString folder = backupFolder();
-    QDir().mkpath(QFileInfo(folder).path());
-    ::mkdir(QFile::encodeName(folder).constData(), 0700);
-    const QByteArray backup = randomName(folder, "", u'-' + QFileInfo(target.path).fileName().left(100));
-    const int backupFd = ::open(backup.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (backupFd < 0)
-        return {errno, {}};
-    int error = copyBytes(oldFd, backupFd);
-    if (error == 0 && ::fsync(backupFd) != 0)
-        error = errno;
-    if (error == 0)
-        syncFolder(folder);
-    if (error != 0) { // nothing written yet
-        ::unlink(backup.constData());
-        return {closeKeeping(backupFd, error), {}};
-    }
+    QByteArray backup;
+    int backupFd = -1;
+    if (const int error = createBackup(oldFd, target.path, backup, backupFd))
+        return {error, {}}; // nothing written yet
 
-    error = overwrite(target.fd, bytes);
-    bool restored = error == 0;
-    if (error != 0) {
-        restored = copyBytes(backupFd, target.fd) == 0 && ::ftruncate(target.fd, target.old.st_size) == 0 &&
-                   ::fsync(target.fd) == 0;
-    }
-    ::close(backupFd);
-    if (!restored)
+    bool touched = false;
+    const int error = overwrite(target.fd, bytes, touched);
+    // A file not touched yet needs nothing put back.
+    const bool restored = error == 0 || !touched ||
+                          (copyBytes(backupFd, off_t(backupHeaderSize(target.path)), target.fd) == 0 &&
+                           ::ftruncate(target.fd, target.old.st_size) == 0 && ::fsync(target.fd) == 0);
+    if (!restored) {
+        ::close(backupFd);
         return {error, QFile::decodeName(backup)};
-    ::unlink(backup.constData());
+    }
+    dropBackup(backup, backupFd);
     return {error, {}};
 }
 
@@ -257,7 +280,7 @@ SaveResult writeInPlace(const Target &target, const QByteArray &bytes)
 SaveResult writeBeside(const Target &target, const QByteArray &bytes)
 {
     const bool replacing = target.fd >= 0;
-    const QString folder = QFileInfo(target.path).absolutePath();
+    const QByteArray folder = folderOf(target.path);
     removeLeftovers(folder);
     Temporary temporary;
     int error = createTemporary(folder, replacing ? target.old.st_mode & 07777 : 0666, temporary);
@@ -276,7 +299,7 @@ SaveResult writeBeside(const Target &target, const QByteArray &bytes)
         error = errno;
     if (error == 0 && temporary.name.isEmpty())
         error = nameTemporary(folder, temporary);
-    if (error == 0 && ::rename(temporary.name.constData(), QFile::encodeName(target.path).constData()) != 0) {
+    if (error == 0 && ::rename(temporary.name.constData(), target.path.constData()) != 0) {
         error = errno;
         if (replacing && (error == EPERM || error == EACCES)) // a sticky folder, another's file
             return writeInPlace(target, bytes);
@@ -293,31 +316,24 @@ SaveResult writeBeside(const Target &target, const QByteArray &bytes)
 
 SaveResult replaceFile(const QString &path, const QByteArray &bytes)
 {
+    return replaceFileAt(QFile::encodeName(path), bytes);
+}
+
+SaveResult replaceFileAt(const QByteArray &path, const QByteArray &bytes)
+{
     Target target;
     SaveResult result{openTarget(path, target), {}};
+    if (result.error == 0 && target.fd >= 0)
+        result.error = lockTarget(target.fd);
     if (result.error == 0) {
         // Other names of the file see the new list only if it is written in place.
         const bool linked = target.fd >= 0 && target.old.st_nlink > 1;
         result = linked ? writeInPlace(target, bytes) : writeBeside(target, bytes);
     }
+    // The new bytes are synced in their place: what closing the old file says changes nothing of them.
     if (target.fd >= 0)
-        result.error = closeKeeping(target.fd, result.error);
+        ::close(target.fd);
+    if (result.error == 0)
+        removeBackupsOf(target.path); // out of date now
     return result;
-}
-
-QString backupFolder()
-{
-    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-    if (cache.isEmpty() || QDir::isRelativePath(cache))
-        cache = QDir::homePath() + QStringLiteral("/.cache");
-    return cache + QStringLiteral("/ordkvarnen/backups");
-}
-
-QStringList leftoverBackups()
-{
-    const QDir folder(backupFolder());
-    QStringList found;
-    for (const QString &entry : folder.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        found << folder.filePath(entry);
-    return found;
 }

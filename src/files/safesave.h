@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // The one safe writer of the program: every save and export goes through it.
 
@@ -31,12 +30,10 @@ struct SaveResult {
 //   old bytes are first copied to a synced backup in the program's cache
 //   folder; a failure puts them back, and only when even that fails does the
 //   backup stay, named in the result. A complete save removes it.
+// - Two copies of the program saving one file take turns: the file is locked
+//   for a save's whole write (EWOULDBLOCK when the other's does not end
+//   within a moment).
+// - A successful save removes the backups that killed saves left of the file.
 SaveResult replaceFile(const QString &path, const QByteArray &bytes);
-
-// Where the backups of in-place writes wait: ordkvarnen/backups in
-// $XDG_CACHE_HOME (by default ~/.cache).
-QString backupFolder();
-
-// Backups that a save killed while writing in place left behind, for the
-// start to name.
-QStringList leftoverBackups();
+// The same for a path as the system's bytes, which need not be UTF-8.
+SaveResult replaceFileAt(const QByteArray &path, const QByteArray &bytes);

@@ -1,3 +1,4 @@
+#include "files/backups.h"
 #include "files/wordfile.h"
 #include "files/wordtext.h"
 #include "support/testprogram.h"
@@ -148,6 +149,43 @@ private slots:
                       false, true, false},
                      {"Exportera glosor", text + "|KDE-ordlistor (*.kvtml)|*.kvtml", true, false, true}}));
         t->log();
+    }
+
+    // A save killed while it wrote a file in place: the next start names the file, says whether it reads
+    // whole and offers its old version back, once.
+    void leftoverBackupOfferedOnce()
+    {
+        const QString ask =
+            u"Programmet avbröts förra gången medan det sparade filen: | %1 | Filen går %2att "
+            u"läsa hel nu. | Vill du sätta tillbaka den gamla versionen av filen? [Återställ fil] "
+            u"(Ja/%3Nej)"_s;
+        for (const Scenario &row :
+             QList<Scenario>{{"whole, kept", "Nej", ""}, {"damaged, put back", "Ja", "inte "}}) {
+            NAME_ROW_ON_FAILURE(row);
+            t = std::make_unique<TestProgram>();
+            const QString path = QDir(t->dataHome.path()).canonicalPath() + u"/lista.gls"_s;
+            QVERIFY(writeBytes(path, Example));
+            QFile old(path);
+            QByteArray backup;
+            int backupFd = -1;
+            QVERIFY(old.open(QIODevice::ReadOnly) &&
+                    createBackup(old.handle(), QFile::encodeName(path), backup, backupFd) == 0);
+            ::close(backupFd); // and the save was killed
+            const QByteArray now =
+                row.shown.isEmpty() ? QByteArray(Example).replace("bil", "bul") : "\x05trasig"_ba;
+            QVERIFY(writeBytes(path, now));
+            for (int start = 0; start < 2; ++start) {
+                if (start == 0)
+                    t->dialogs.answerYesNo(row.given == u"Ja" ? Answer::Yes : Answer::No);
+                t->program.start();
+                t->run({});
+                QCOMPARE(t->log().section(u'\n', 1),
+                         start ? QString()
+                               : ask.arg(path, row.shown, row.shown.isEmpty() ? u"*"_s : QString()));
+                t->program.discardAll();
+            }
+            QCOMPARE(readBytes(path), row.given == u"Ja" ? Example : now);
+        }
     }
 };
 

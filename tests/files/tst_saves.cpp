@@ -1,5 +1,6 @@
-// A save never damages the file that was there. This program also stands in for fsync(2) and ftruncate(2), to
-// see what a save syncs and to make them fail.
+// A save never damages the file that was there. This program also stands in for fsync(2), ftruncate(2),
+// close(2) and unlink(2), to see what a save syncs and to make them fail.
+#include "files/backups.h"
 #include "files/safesave.h"
 #include "support/fakes.h"
 
@@ -28,6 +29,8 @@ QStringList synced; // what each fsync was given, with the names it had then
 QString failSync;   // the next failSyncs fsyncs of this name fail with EIO
 int failSyncs = 0;
 bool failTruncate = false; // the next ftruncate fails with EIO
+QString failClose;         // closing this name fails with EIO (once it is closed)
+QString failUnlink;        // removing a name that begins with this fails with EACCES
 
 template <class F> F real(const char *name)
 {
@@ -37,6 +40,15 @@ template <class F> F real(const char *name)
 QByteArray name(const QDir &dir, const QString &entry)
 {
     return QFile::encodeName(dir.filePath(entry));
+}
+
+// The backups the next start would offer, each as its file and the file it belongs to.
+QStringList leftovers()
+{
+    QStringList found;
+    for (const Backup &backup : leftoverBackups())
+        found << backup.file + u" of "_s + QFile::decodeName(backup.target);
+    return found;
 }
 
 // The wait status of a child that exits with what work returns. As root, an unprivileged child becomes
@@ -103,6 +115,21 @@ extern "C" int fsync(int fd)
     if (failSyncs > 0 && synced.last() == failSync)
         return --failSyncs, errno = EIO, -1;
     return real<int (*)(int)>("fsync")(fd);
+}
+
+extern "C" int close(int fd)
+{
+    const bool fail =
+        !failClose.isEmpty() && QFile::symLinkTarget(u"/proc/self/fd/%1"_s.arg(fd)) == failClose;
+    const int closed = real<int (*)(int)>("close")(fd);
+    return fail ? (errno = EIO, -1) : closed;
+}
+
+extern "C" int unlink(const char *path)
+{
+    if (!failUnlink.isEmpty() && QFile::decodeName(path).startsWith(failUnlink))
+        return errno = EACCES, -1;
+    return real<int (*)(const char *)>("unlink")(path);
 }
 
 extern "C" int ftruncate(int fd, off_t length)
@@ -201,19 +228,20 @@ private slots:
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), row.error);
         QCOMPARE(entries(dir), expected); // nothing else changed, nothing left behind
-        QCOMPARE(leftoverBackups(), QStringList());
+        QCOMPARE(leftovers(), QStringList());
     }
 
     // Killed while it writes beside the file, a save leaves the old file whole and nothing beside it; killed
-    // while it writes in place, the old bytes in a backup the next start names.
+    // while it writes in place, the old bytes in a backup the next start names, until a later save of the
+    // file; killed while it copies the old bytes aside, nothing to name.
     void killedSaves()
     {
         const QTemporaryDir temporary;
         const QDir dir(temporary.path());
         QVERIFY(writeBytes(dir.filePath(u"old.gls"_s), Old));
-        const auto killedSaving = [&] {
+        const auto killedSaving = [&](rlim_t limit = 300) {
             const int status = inChild([&] {
-                const rlimit small{200, RLIM_INFINITY};
+                const rlimit small{limit, RLIM_INFINITY};
                 ::setrlimit(RLIMIT_FSIZE, &small);
                 std::signal(SIGXFSZ, SIG_DFL);
                 return replaceFile(dir.filePath(u"old.gls"_s), Longer).error;
@@ -223,15 +251,21 @@ private slots:
         QVERIFY(killedSaving());
         QCOMPARE(entries(dir).keys(), QStringList{"old.gls"});
         QCOMPARE(readBytes(dir.filePath(u"old.gls"_s)), Old);
-        QCOMPARE(leftoverBackups(), QStringList());
+        QCOMPARE(leftovers(), QStringList());
 
         QCOMPARE(::link(name(dir, u"old.gls"_s).constData(), name(dir, u"twin.gls"_s).constData()), 0);
+        QVERIFY(killedSaving(100)); // the backup's copy of the old bytes passes the limit
+        QCOMPARE(leftovers(), QStringList());
+        QCOMPARE(readBytes(dir.filePath(u"old.gls"_s)), Old);
         QVERIFY(killedSaving());
-        const QStringList backups = leftoverBackups();
-        QVERIFY(backups.size() == 1 && backups[0].endsWith(u"-old.gls"_s));
-        QCOMPARE(readBytes(backups[0]), Old);
-        QCOMPARE(QFileInfo(backups[0]).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
-        QVERIFY(QFile::remove(backups[0]));
+        const QList<Backup> backups = leftoverBackups();
+        QVERIFY(backups.size() == 1 && backups[0].file.endsWith(u"-old.gls"_s));
+        QCOMPARE(QFile::decodeName(backups[0].target),
+                 QFileInfo(dir.filePath(u"old.gls"_s)).canonicalFilePath());
+        QCOMPARE(backupBytes(backups[0]), std::optional<QByteArray>(Old));
+        QCOMPARE(QFileInfo(backups[0].file).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+        QCOMPARE(replaceFile(dir.filePath(u"twin.gls"_s), New).error, 0); // the same file by another name
+        QCOMPARE(leftovers(), QStringList());
     }
 
     // Temporary files of killed saves go with a later save in their folder, unless a save holds them or may
@@ -253,29 +287,57 @@ private slots:
         QCOMPARE(entries(dir).keys(), (QStringList{".okv-held.tmp", ".okv-new.tmp", "lista.gls"}));
     }
 
-    // Two copies of the program saving one file never collide: every save succeeds and the file holds one of
-    // the lists whole.
+    // Two copies of the program saving one file never collide, beside it or in place: every save succeeds
+    // and the file holds one of the lists whole.
     void twoSavers()
     {
-        const QTemporaryDir temporary;
-        const QString path = temporary.filePath(u"lista.gls"_s);
-        const QByteArray lists[2] = {QByteArray("first ").repeated(500), QByteArray("second ").repeated(400)};
-        pid_t savers[2];
-        for (int i = 0; i < 2; ++i) {
-            if ((savers[i] = ::fork()) == 0) {
-                int failures = 0;
-                for (int save = 0; save < 100; ++save)
-                    failures += replaceFile(path, lists[i]).error != 0;
-                ::_exit(failures);
+        for (const bool inPlace : {false, true}) {
+            const QTemporaryDir temporary;
+            const QString path = temporary.filePath(u"lista.gls"_s);
+            const QByteArray lists[2] = {QByteArray("first ").repeated(500),
+                                         QByteArray("second ").repeated(400)};
+            if (inPlace) // another name of the file: written in place
+                QVERIFY(writeBytes(path, "x") && QFile::link(path, temporary.filePath(u"twin.gls"_s)));
+            pid_t savers[2];
+            for (int i = 0; i < 2; ++i) {
+                if ((savers[i] = ::fork()) == 0) {
+                    int failures = 0;
+                    for (int save = 0; save < 100; ++save)
+                        failures += replaceFile(path, lists[i]).error != 0;
+                    ::_exit(failures);
+                }
             }
+            for (const pid_t saver : savers) {
+                int status = -1;
+                ::waitpid(saver, &status, 0);
+                QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            }
+            QCOMPARE(QDir(temporary.path()).entryList(QDir::Files | QDir::Hidden).size(), inPlace ? 2 : 1);
+            QVERIFY(readBytes(path) == lists[0] || readBytes(path) == lists[1]);
+            QCOMPARE(leftovers(), QStringList());
         }
-        for (const pid_t saver : savers) {
-            int status = -1;
-            ::waitpid(saver, &status, 0);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
-        QCOMPARE(QDir(temporary.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"lista.gls"});
-        QVERIFY(readBytes(path) == lists[0] || readBytes(path) == lists[1]);
+    }
+
+    // A folder whose name is not UTF-8 is saved into as the system names it, through a link into it and with
+    // the file in place.
+    void foldersNamedInAnyBytes()
+    {
+        const QTemporaryDir temporary;
+        const QByteArray folder = QFile::encodeName(temporary.path()) + "/m\xE5pp";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        QCOMPARE(::symlink(folder.constData(), name(QDir(temporary.path()), u"länk"_s).constData()), 0);
+        const auto removeFolder = qScopeGuard([&folder] { // Qt cannot name it
+            for (const char *file : {"/lista.gls", "/tvilling.gls", "/ny.gls"})
+                ::unlink((folder + file).constData());
+            ::rmdir(folder.constData());
+        });
+        const QString path = temporary.filePath(u"länk/lista.gls"_s);
+        QCOMPARE(replaceFile(path, Old).error, 0);
+        QCOMPARE(::link((folder + "/lista.gls").constData(), (folder + "/tvilling.gls").constData()), 0);
+        QCOMPARE(replaceFile(path, New).error, 0);
+        QCOMPARE(readBytes(temporary.filePath(u"länk/tvilling.gls"_s)), New);
+        QCOMPARE(replaceFileAt(folder + "/ny.gls", New).error, 0);
+        QCOMPARE(readBytes(temporary.filePath(u"länk/ny.gls"_s)), New);
     }
 
     // The new file's bytes reach the disk before it takes the old one's name, the folder's entry after; in
@@ -295,17 +357,23 @@ private slots:
         synced.clear();
         QCOMPARE(replaceFile(path, "\x01").error, 0);
         QCOMPARE(synced.size(), 3);
-        QVERIFY(synced[0].startsWith(backups + u'/') && synced[1] == backups);
+        QVERIFY(synced[0].startsWith(backups + u"/."_s) && synced[0].endsWith(u".part"_s) &&
+                synced[1] == backups);
         QCOMPARE(synced[2], folder + u"/lista.gls"_s);
-        QCOMPARE(leftoverBackups(), QStringList()); // gone once the save is complete
+        QCOMPARE(leftovers(), QStringList()); // gone once the save is complete
     }
 
     // A failed sync after the rename does not fail the save; where the in-place write fails, the old bytes go
-    // back, and where even that fails, they stay in the backup the result names.
+    // back, and where even that fails, they stay in the backup the result names. Once the new bytes are
+    // synced in place the save has succeeded, whatever closing says; a backup that cannot be removed names
+    // nothing.
     void failures()
     {
         for (const Failure &row :
              QList<Failure>{{"folder sync fails after the rename", false, "folder", 0, true, false},
+                            {"in place: closing fails after the sync", true, "close", 0, true, false},
+                            {"in place: the backup cannot be removed", true, "unlink", 0, true, false},
+                            {"in place: no backup folder can be made", true, "cache", ENOTDIR, false, false},
                             {"in place: the cut fails, old bytes back", true, "truncate", EIO, false, false},
                             {"in place: the sync fails, old bytes back", true, "file", EIO, false, false},
                             {"in place: putting back fails too", true, "file, always", EIO, false, true}}) {
@@ -320,6 +388,11 @@ private slots:
                     ::link(QFile::encodeName(path).constData(), QFile::encodeName(path + u'2').constData()),
                     0);
             failTruncate = row.failing == u"truncate";
+            failClose = row.failing == u"close" ? folder + u"/lista.gls"_s : QString();
+            failUnlink = row.failing == u"unlink" ? m_cache.filePath(u"ordkvarnen"_s) : QString();
+            const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+            if (row.failing == u"cache") // a file where the cache folder should be
+                qputenv("XDG_CACHE_HOME", QFile::encodeName(path + u'2'));
             failSync = row.failing == u"folder" ? folder : folder + u"/lista.gls"_s;
             failSyncs = row.failing == u"folder" || row.failing == u"file" ? 1
                         : row.failing == u"file, always"                   ? 9
@@ -327,10 +400,14 @@ private slots:
             const SaveResult result = replaceFile(path, fresh);
             failSyncs = 0;
             failTruncate = false;
+            failClose = failUnlink = QString();
+            qputenv("XDG_CACHE_HOME", cache);
             QCOMPARE(result.error, row.error);
             QVERIFY(row.backupKept || readBytes(path) == (row.newBytes ? fresh : old));
-            QCOMPARE(leftoverBackups(), row.backupKept ? QStringList{result.backup} : QStringList());
-            QVERIFY(!row.backupKept || (readBytes(result.backup) == old && QFile::remove(result.backup)));
+            const QList<Backup> kept = leftoverBackups();
+            QCOMPARE(kept.size(), row.backupKept ? 1 : 0);
+            QVERIFY(!row.backupKept || (kept[0].file == result.backup && backupBytes(kept[0]) == old &&
+                                        QFile::remove(result.backup)));
         }
     }
 };

@@ -14,6 +14,8 @@ TestProgram::TestProgram()
     , program({dialogs, clock, random, paths, speaker, [] {}})
 {
     session.state.applyStartDefaults();
+    // Backups of saves made in place go to a cache folder of this program's own.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dataHome.filePath(u"cache"_s)));
 }
 
 TestProgram::~TestProgram()
