@@ -235,6 +235,9 @@ private slots:
                  // Only the start of a huge file, ending on a whole character.
                  {"UTF-8 cut at the limit", "file", false, limit + "\xC3\xB6", limit},
                  {"UTF-8 emoji cut", "file", false, emoji + "\xF0\x9F\x90\x88", emoji},
+                 // UTF-8 still, though the cut leaves only part of the emoji's four bytes.
+                 {"UTF-8 emoji cut after two bytes", "file", false,
+                  "\xC3\xB6" + emoji.mid(1) + "\xF0\x9F\x90\x88", u"ö"_s + emoji.mid(1)},
                  {"Windows-1252 at the limit", "file", false, limit + "\xF6\xF6", QString(limit) + u"ö"_s},
                  {"sparse 1 GB", "sparse", false, "h\xC3\xA5r",
                   u"hår"_s + QString(InfoTextLimit - 4, QChar(0))},

@@ -89,6 +89,13 @@ private slots:
         QCOMPARE(t->speaker.said, QStringList{u"en:Hund"_s}.mid(1));
     }
 
+    void quitItemEndsTheProgram()
+    {
+        t->run(u"glosor=a=1 cmdOva mnuArkavsluta"_s);
+        QCOMPARE(t->quits, 1);
+        QVERIFY(!t->program.frmOva.loaded());
+    }
+
     // A long word shrinks, then wraps, and is never cut; a short one keeps its size.
     void wordsShowWhole()
     {

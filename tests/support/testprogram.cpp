@@ -11,7 +11,7 @@
 
 TestProgram::TestProgram()
     : paths(dataHome.path(), {})
-    , program({dialogs, clock, random, paths, speaker, [] {}})
+    , program({dialogs, clock, random, paths, speaker, [this] { ++quits; }})
 {
     session.state.applyStartDefaults();
     // Backups of saves made in place go to a cache folder of this program's own.

@@ -45,6 +45,7 @@ public:
     QTemporaryDir dataHome;
     FixedPaths paths;
     FakeSpeaker speaker;
+    int quits = 0; // times the program was told to end
     Program program;
     Session &session = program.session;
 
