@@ -4,11 +4,12 @@
 // few runs in milliseconds.
 // Usage: bench_splash [runs] [part of a case name]
 
-#include "splash/frmsplash.h"
 #include "app/program.h"
 #include "files/infofile.h"
+#include "files/sqlitestore.h"
 #include "platform/lazyspeaker.h"
 #include "platform/widgetdialogs.h"
+#include "splash/frmsplash.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,7 +40,8 @@ Timing startOnce(const FixedPaths &paths)
     SystemClock clock;
     SystemRandom random;
     LazySpeaker speaker; // never asked: nothing loads
-    Program program({dialogs, clock, random, paths, speaker, [] {}});
+    SqliteStore store; // never opened: the main window does not show
+    Program program({dialogs, clock, random, paths, speaker, store, [] {}});
 
     QElapsedTimer timer;
     timer.start();

@@ -1,6 +1,8 @@
 #include "app/commandline.h"
 #include "app/identity.h"
 #include "app/program.h"
+#include "files/sqlitestore.h"
+#include "platform/endsignals.h"
 #include "platform/lazyspeaker.h"
 #include "platform/qtswedish.h"
 #include "platform/widgetdialogs.h"
@@ -34,7 +36,16 @@ int main(int argc, char *argv[])
     SystemRandom random;
     const FixedPaths paths = FixedPaths::fromEnvironment();
     LazySpeaker speaker;
-    Program program({dialogs, clock, random, paths, speaker, [] { QCoreApplication::exit(0); }});
+    SqliteStore store; // opened on first use, after the first frame
+    Program program({dialogs, clock, random, paths, speaker, store, [] { QCoreApplication::exit(0); }});
+    // However the program is asked to end, unsaved pairs are copied first.
+    EndSignals ending;
+    QObject::connect(&ending, &EndSignals::ended, &app, [&program] {
+        program.keepUnsaved();
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program] { program.keepUnsaved(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&program] { program.keepUnsaved(); });
     program.start();
     return QApplication::exec();
 }

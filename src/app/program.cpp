@@ -2,6 +2,7 @@
 
 #include "commands/filecommands.h"
 #include "commands/leftovers.h"
+#include "commands/recoverycommand.h"
 #include "core/missed.h"
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
@@ -11,6 +12,7 @@
 #include "splash/frmsplash.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 
 namespace {
 // The hourglass while a word file is written.
@@ -40,6 +42,7 @@ void Program::start()
 
 void Program::end()
 {
+    recovery.flush(); // nothing is saved, but what was typed stays in its copy
     discardAll();
     session.quit();
 }
@@ -61,6 +64,9 @@ void Program::wire(FrmSplash &window)
         FrmGlos &main = frmglos.get();
         main.show();
         main.updateClock();
+        // Once the window is on screen: the store is opened only then.
+        if (!std::exchange(m_recoveryOffered, true))
+            QTimer::singleShot(0, &main, [this] { offerRecoveredPairs(session); });
     });
 }
 

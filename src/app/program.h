@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/formslot.h"
+#include "core/recovery.h"
 #include "core/session.h"
 
 #include <vector>
@@ -23,12 +24,16 @@ public:
     ~Program();
 
     Session session;
+    Recovery recovery{session}; // the unsaved pairs' copy in the store
 
     // The start routine: the defaults of a fresh start, then the splash window.
     void start();
     // The exit menus: every window goes at once, without its unload routine,
     // and nothing is saved.
     void end();
+    // The program is asked to end from outside (a signal, the desktop's
+    // session end): what is not copied yet is written first.
+    void keepUnsaved() { recovery.flush(); }
     // Ends every window without ending the program.
     void discardAll();
 
@@ -48,6 +53,7 @@ private:
 
     std::vector<FormSlotBase *> m_forms; // filled by the slots below
     OptionsCaller m_optionsCaller = OptionsCaller::Main;
+    bool m_recoveryOffered = false;
 
     template <class W> FormSlot<W> slot()
     {

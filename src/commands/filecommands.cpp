@@ -146,8 +146,10 @@ void saveCommand(Session &session, const std::function<void(bool)> &setBusy)
     setBusy(true);
     const FileOutcome outcome = writePairs(*path, session.list().pairs(), PairFormat::WordFile);
     setBusy(false);
-    if (tell(session, Command::Save, outcome))
+    if (tell(session, Command::Save, outcome)) {
+        session.setWordFile(*path);
         session.markSaved();
+    }
 }
 
 bool openCommand(Session &session)
@@ -188,6 +190,7 @@ bool openCommand(Session &session)
     // The list is replaced only once the whole file has been read.
     WordList list;
     list.append(intake.pairs);
+    session.setWordFile(*path);
     session.setOpenedList(list);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/optionsstate.h"
 #include "core/practicestate.h"
+#include "core/store.h"
 #include "core/wordlist.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -21,6 +22,7 @@ struct Services {
     RandomSource &random;
     const FixedPaths &paths;
     Speaker &speaker;
+    Store &store;
     std::function<void()> quit;
 };
 
@@ -52,20 +54,30 @@ public:
     // changed since it was last saved or opened.
     bool hasUnsavedPairs() const { return m_unsaved && m_list.count() > 0; }
     // The list was written to a word file.
-    void markSaved() { m_unsaved = false; }
+    void markSaved()
+    {
+        m_unsaved = false;
+        emit savedChanged();
+    }
+    // The word file the list was last opened from or saved to; empty: none.
+    const QString &wordFile() const { return m_wordFile; }
+    void setWordFile(const QString &path) { m_wordFile = path; }
 
     Dialogs &dialogs() const { return m_services.dialogs; }
     const Clock &clock() const { return m_services.clock; }
     RandomSource &random() const { return m_services.random; }
     const FixedPaths &paths() const { return m_services.paths; }
     Speaker &speaker() const { return m_services.speaker; }
+    Store &store() const { return m_services.store; }
     void quit() const { m_services.quit(); }
 
 signals:
     void listChanged();
+    void savedChanged();
 
 private:
     Services m_services;
     WordList m_list;
     bool m_unsaved = false;
+    QString m_wordFile;
 };

@@ -9,9 +9,10 @@
 #include <QRegularExpression>
 #include <QTabBar>
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(const QString &storeFile)
     : paths(dataHome.path(), {})
-    , program({dialogs, clock, random, paths, speaker, [this] { ++quits; }})
+    , store(storeFile.isEmpty() ? dataHome.filePath(u"ordkvarnen/ordkvarnen.sqlite"_s) : storeFile)
+    , program({dialogs, clock, random, paths, speaker, store, [this] { ++quits; }})
 {
     session.state.applyStartDefaults();
     // Backups of saves made in place go to a cache folder of this program's own.

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "entry/frmglos.h"
+#include "files/sqlitestore.h"
 #include "practice/frmova.h"
 #include "support/fakes.h"
 
@@ -36,7 +37,8 @@ template <class T = QWidget> T *child(QObject *window, const QString &name)
 // that works its windows as a user does.
 class TestProgram {
 public:
-    TestProgram();
+    // store: the store's file; empty: one in the program's own data folder.
+    explicit TestProgram(const QString &store = {});
     ~TestProgram();
 
     ScriptedDialogs dialogs;
@@ -45,7 +47,8 @@ public:
     QTemporaryDir dataHome;
     FixedPaths paths;
     FakeSpeaker speaker;
-    int quits = 0; // times the program was told to end
+    SqliteStore store; // in the data folder of its own, opened when first used
+    int quits = 0;     // times the program was told to end
     Program program;
     Session &session = program.session;
 

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/wordlist.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// One run of the program, as its recovery copy names it: the host, the
+// process and when it started (milliseconds since 1970, UTC).
+struct RunId {
+    QString host;
+    qint64 pid = 0;
+    qint64 started = 0;
+
+    friend bool operator==(const RunId &, const RunId &) = default;
+};
+
+// The pairs a run had not saved, as the store keeps them.
+struct RecoveryCopy {
+    qint64 id = 0;
+    RunId run;
+    QDateTime copied;
+    QString wordFile; // the word file the list came from; empty: none
+    QList<WordPair> pairs;
+};
+
+// Errors as values: empty when the store did what was asked.
+struct StoreOutcome {
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// What the program remembers between runs, for this desktop account. The
+// desktop's store is a database opened on first use; tests hand in their own.
+class Store {
+public:
+    virtual ~Store() = default;
+
+    // This run's copy of its unsaved list, replacing the one before.
+    virtual StoreOutcome keepCopy(const QString &wordFile, const QList<WordPair> &pairs) = 0;
+    // This run's copy is no longer needed: its pairs are saved or gone.
+    virtual StoreOutcome dropCopy() = 0;
+    // The copies of runs that have ended, newest first; never one of a run still going.
+    virtual QList<RecoveryCopy> endedCopies() = 0;
+    // A copy answered "Nej": removed.
+    virtual StoreOutcome dropEndedCopy(qint64 id) = 0;
+    // A copy answered "Ja": in one step, this run's copy becomes list and the
+    // ended copy keeps only the pairs left over (and goes when none are).
+    virtual StoreOutcome takeOver(qint64 id, const QList<WordPair> &leftOver, const QString &wordFile,
+                                  const QList<WordPair> &list) = 0;
+    // What opening the store found that the user should hear of once (a
+    // damaged store set aside, one from a newer program); empty otherwise.
+    virtual QString takeNotice() = 0;
+};

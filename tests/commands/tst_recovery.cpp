@@ -1,0 +1,184 @@
+// Nothing typed is lost: a copy of unsaved pairs in the store, offered at the next start. The kill tests run
+// this program again as a child ("--child MODE STORE") that types pairs and goes on with something else until
+// it is killed; the next run, on the same store, must offer exactly those pairs.
+#include "platform/endsignals.h"
+#include "support/testprogram.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <csignal>
+
+namespace {
+const QString Typed = u"hus=house|bil=car|öga=eye"_s; // short enough for a word file of three pairs
+const QString Offer =
+    u"Det finns 3 glosor som inte sparades förra gången programmet användes. Vill du få tillbaka "
+    u"dem? [Återställ glosor] (Ja/Nej)"_s;
+
+// Starts a run on the store: the start window, Enter, and the main window asks what it finds.
+void startOn(TestProgram &t)
+{
+    t.program.start();
+    t.run(u"Enter"_s);
+    QCoreApplication::processEvents(); // the question comes once the window is on screen
+}
+
+QStringList listedAfterStart(TestProgram &t, const QString &answer)
+{
+    t.dialogs.answerYesNo(answer == u"Ja" ? Answer::Yes : Answer::No);
+    startOn(t);
+    return t.listed();
+}
+
+struct Moment {
+    const char *name;
+    QString mode;
+};
+
+// The child: types the pairs, lets the copy be written, says so, then goes on until it is killed.
+int child(const QString &mode, const QString &store)
+{
+    TestProgram t(store);
+    t.main();
+    t.addPairs(pairsOf(Typed));
+    EndSignals ending;
+    QObject::connect(&ending, &EndSignals::ended, [&t] {
+        t.program.keepUnsaved();
+        ::_exit(0);
+    });
+    if (mode == u"exit") { // nothing waited for: the exit writes the copy
+        t.run(u"mnuAvlsuta"_s);
+        return t.quits == 1 ? 0 : 1;
+    }
+    if (mode != u"term")
+        QTest::qWait(1300);
+    std::puts("ready");
+    std::fflush(stdout);
+    const QString file = t.dataHome.filePath(u"tomt.txt"_s);
+    writeBytes(file, "bara\nen\nsida\n");
+    for (;;) {
+        if (mode == u"typing")
+            t.run(u"txtsv=halvskrivet txteng=half"_s);
+        else if (mode == u"import")
+            t.run(u"användare=1 mnuAltImport fil=tomt.txt"_s);
+        else if (mode == u"save")
+            t.run(u"användare=1 mnuAltExport fil=export.csv"_s);
+        else if (mode == u"practice")
+            t.run(u"cmdOva txteng=house Enter Enter cmdmeny"_s);
+        t.log();
+        QCoreApplication::processEvents();
+    }
+}
+} // namespace
+
+class TestRecovery : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> t;
+
+private slots:
+    void init() { t = std::make_unique<TestProgram>(); }
+
+    // Killed at a moment after the pairs were typed and a second passed, or ended by the exit menu or
+    // SIGTERM: the next start offers exactly the pairs, in order; "Ja" gives them back.
+    void killedOrEnded_data()
+    {
+        addRows<Moment>({{"killed while typing", "typing"},
+                         {"killed during an import", "import"},
+                         {"killed during a save", "save"},
+                         {"killed during practice", "practice"},
+                         {"the exit menu", "exit"},
+                         {"SIGTERM", "term"}});
+    }
+    void killedOrEnded()
+    {
+        QFETCH(Moment, row);
+        const bool ended = row.mode == u"exit" || row.mode == u"term";
+        for (int round = 0; round < (ended ? 1 : 2); ++round) {
+            const QTemporaryDir home;
+            const QString store = home.filePath(u"ordkvarnen.sqlite"_s);
+            QProcess run;
+            run.start(QCoreApplication::applicationFilePath(), {u"--child"_s, row.mode, store});
+            QVERIFY(run.waitForStarted());
+            if (row.mode != u"exit") {
+                QVERIFY(run.waitForReadyRead(20000));
+                QTest::qWait(QRandomGenerator::global()->bounded(400)); // a moment of its own each round
+                ::kill(pid_t(run.processId()), row.mode == u"term" ? SIGTERM : SIGKILL);
+            }
+            QVERIFY(run.waitForFinished(20000));
+            QCOMPARE(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, ended);
+            TestProgram next(store);
+            listedAfterStart(next, u"Ja"_s);
+            QVERIFY2(next.log().split(u'\n').contains(Offer), qPrintable(row.mode));
+            QCOMPARE(render(next.session.list().pairs()), Typed);
+            QVERIFY(next.session.hasUnsavedPairs()); // still unsaved, and this run's copy now
+        }
+    }
+
+    // Nothing is offered after a save, "Rensa" or "Nej", nor what a copy of the program still running keeps.
+    void nothingOffered()
+    {
+        for (const Scenario &row : QList<Scenario>{{"saved", "användare=1 mnuAltOpenSave fil=lista.gls", ""},
+                                                   {"cleared", "mnuAltrensa Ja", ""},
+                                                   {"answered Nej", "", "Nej"},
+                                                   {"still running", "", "running"}}) {
+            NAME_ROW_ON_FAILURE(row);
+            const QTemporaryDir home;
+            const QString store = home.filePath(u"ordkvarnen.sqlite"_s);
+            auto first = std::make_unique<TestProgram>(store);
+            first->addPairs(pairsOf(Typed));
+            first->program.keepUnsaved();
+            first->run(row.given);
+            first->program.keepUnsaved();
+            first->log();
+            if (row.shown != u"running")
+                first.reset();
+            if (row.shown == u"Nej") {
+                TestProgram second(store);
+                QCOMPARE(listedAfterStart(second, u"Nej"_s), QStringList());
+                QVERIFY(second.log().split(u'\n').contains(Offer));
+            }
+            QTest::qWait(2); // another run's start time
+            TestProgram last(store);
+            startOn(last);
+            QVERIFY2(!last.log().contains(u"Det finns"_s), qPrintable(row.name));
+            QCOMPARE(last.session.wordCount(), 0);
+        }
+    }
+
+    // A store that is no database is set aside with one message; a new one works.
+    void damagedStoreSetAside()
+    {
+        const QTemporaryDir home;
+        const QString store = home.filePath(u"ordkvarnen.sqlite"_s);
+        QVERIFY(writeBytes(store, QByteArray("inte en databas ").repeated(500)));
+        {
+            TestProgram first(store);
+            startOn(first);
+            const QString log = first.log();
+            QVERIFY2(
+                log.contains(u"Programmets minnesfil gick inte att läsa. Den har flyttats undan till "_s +
+                             store + u".skadad-"_s),
+                qPrintable(log));
+            first.addPairs(pairsOf(Typed));
+            first.program.keepUnsaved();
+            QVERIFY(first.log().isEmpty()); // the new store takes the copy
+        }
+        QCOMPARE(QDir(home.path()).entryList({u"ordkvarnen.sqlite.skadad-*"_s}).size(), 1);
+        TestProgram next(store);
+        listedAfterStart(next, u"Nej"_s);
+        QVERIFY(next.log().split(u'\n').contains(Offer));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--child") == 0)
+        return child(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recovery.moc"
