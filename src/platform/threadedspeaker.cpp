@@ -35,11 +35,12 @@ private:
 
 namespace {
 // Threads whose engine hung in the speech service when the program ended:
-// kept where they can be found, as the process's end takes them.
+// kept where they can be found, as the process's end takes them (the list
+// itself is never destroyed, so that they stay found to the very end).
 QList<QThread *> &abandonedThreads()
 {
-    static QList<QThread *> threads;
-    return threads;
+    static auto *threads = new QList<QThread *>;
+    return *threads;
 }
 QMutex abandonedLock;
 } // namespace
