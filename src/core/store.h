@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/schedule.h"
 #include "core/wordlist.h"
 
 #include <QDateTime>
@@ -24,6 +25,26 @@ struct RecoveryCopy {
     QString wordFile; // the word file the list came from; empty: none
     QList<WordPair> pairs;
 };
+
+// One answer in a practice, as the review log keeps it.
+enum class ReviewOutcome : quint8 {
+    RightFirstTry = 1, // right at the first try, without a hint
+    Wrong = 2,
+    Hint = 3,
+    Shown = 4,          // the hint showed the whole answer
+    RightAfterMiss = 5, // right, after a wrong answer or a hint
+};
+struct Review {
+    QDateTime at; // when, local; kept as UTC and the local day
+    WordPair pair;
+    bool englishShown = false; // which word was asked
+    ReviewOutcome outcome = ReviewOutcome::RightFirstTry;
+    QString typed; // the answer typed, where one was checked
+};
+
+// A card's state from its pair's log, oldest first: the first outcome of
+// each day counts, right at the first try as Good and anything else as Again.
+Schedule::Card cardFromLog(const QList<std::pair<QDate, ReviewOutcome>> &log);
 
 // Errors as values: empty when the store did what was asked.
 struct StoreOutcome {
@@ -50,6 +71,16 @@ public:
     // ended copy keeps only the pairs left over (and goes when none are).
     virtual StoreOutcome takeOver(qint64 id, const QList<WordPair> &leftOver, const QString &wordFile,
                                   const QList<WordPair> &list) = 0;
+    // Every answer of every practice, appended; the pair's card follows the first of each day.
+    virtual StoreOutcome recordReview(const Review &review) = 0;
+    // The cards of pairs, in the same order; a pair never answered has a new card.
+    virtual QList<Schedule::Card> cardsOf(const QList<WordPair> &pairs) = 0;
+    // A pair changed in the edit window takes its history along.
+    virtual StoreOutcome renamePair(const WordPair &from, const WordPair &to) = 0;
+    // The test date the schedule aims at; invalid: none.
+    virtual QDate testDate() = 0;
+    virtual StoreOutcome setTestDate(QDate date) = 0;
+
     // What opening the store found that the user should hear of once (a
     // damaged store set aside, one from a newer program); empty otherwise.
     virtual QString takeNotice() = 0;

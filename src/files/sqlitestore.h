@@ -24,6 +24,11 @@ public:
     StoreOutcome dropEndedCopy(qint64 id) override;
     StoreOutcome takeOver(qint64 id, const QList<WordPair> &leftOver, const QString &wordFile,
                           const QList<WordPair> &list) override;
+    StoreOutcome recordReview(const Review &review) override;
+    QList<Schedule::Card> cardsOf(const QList<WordPair> &pairs) override;
+    StoreOutcome renamePair(const WordPair &from, const WordPair &to) override;
+    QDate testDate() override;
+    StoreOutcome setTestDate(QDate date) override;
     QString takeNotice() override;
 
     const RunId &run() const { return m_run; }
@@ -35,6 +40,9 @@ private:
     bool runEnded(const RunId &run) const;
     QString writePairs(qint64 copy, const QList<WordPair> &pairs);
     QString keepIn(const QString &wordFile, const QList<WordPair> &pairs); // within a transaction
+    QString writable();
+    Schedule::Card card(const WordPair &pair, SqlError &error);
+    QString putCard(const WordPair &pair, const Schedule::Card &card);
 
     QString m_path;
     RunId m_run;

@@ -22,6 +22,12 @@ SqlStatement &SqlStatement::bind(int index, qint64 value)
     return *this;
 }
 
+SqlStatement &SqlStatement::bind(int index, double value)
+{
+    sqlite3_bind_double(m_statement, index, value);
+    return *this;
+}
+
 SqlStatement &SqlStatement::bind(int index, const QString &value)
 {
     const QByteArray utf8 = value.toUtf8();
@@ -61,6 +67,11 @@ SqlError SqlStatement::run()
 qint64 SqlStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);
+}
+
+double SqlStatement::real(int column) const
+{
+    return sqlite3_column_double(m_statement, column);
 }
 
 QString SqlStatement::text(int column) const

@@ -30,6 +30,7 @@ public:
 
     // Binds parameter index (from 1); chainable.
     SqlStatement &bind(int index, qint64 value);
+    SqlStatement &bind(int index, double value);
     SqlStatement &bind(int index, const QString &value);
     SqlStatement &bind(int index, const QByteArray &value);
     // One step: true while it yields a row; error set when it failed.
@@ -37,6 +38,7 @@ public:
     // Runs it to its end.
     SqlError run();
     qint64 integer(int column) const;
+    double real(int column) const;
     QString text(int column) const;
     QByteArray blob(int column) const;
     void reset();

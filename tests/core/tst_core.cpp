@@ -1,4 +1,5 @@
 #include "core/practiceengine.h"
+#include "core/store.h"
 #include "core/textnumber.h"
 #include "support/fakes.h"
 
@@ -165,6 +166,57 @@ private slots:
         QCOMPARE(PracticeEngine::summaryText(rig.practice).split(u"\r\n"_s).mid(0, 4).join(u'|'),
                  u"Du tränade 4 glosor|Du hade 2 fel|"
                  u"Använde gloshjälpen 8 gång(er)|Du använde fuskfunktionen 2 gång(er)"_s);
+    }
+
+    // FSRS-6 with its default parameters, retention 0.9, whole days: a new pair answered on each due day gets
+    // these intervals (worked out from the published formulas for this configuration).
+    void schedule()
+    {
+        const QDate start(2026, 12, 7);
+        for (const Scenario &row : QList<Scenario>{{"Good each time", "GGGGG", "2 11 46 163 497"},
+                                                   {"Again, then Good", "AGGGG", "1 2 6 17 44"},
+                                                   {"Good, Again, Good", "GAG", "2 1 2"}}) {
+            NAME_ROW_ON_FAILURE(row);
+            Schedule::Card card;
+            QStringList intervals;
+            for (const QChar grade : row.given) {
+                const QDate day = card.isNew() ? start : card.due;
+                card = Schedule::reviewed(card, day, grade == u'G' ? Schedule::Grade::Good : Schedule::Grade::Again);
+                // A second answer that day changes nothing.
+                QCOMPARE(Schedule::reviewed(card, day, Schedule::Grade::Again).due, card.due);
+                intervals << QString::number(card.last.daysTo(card.due));
+            }
+            QCOMPARE(intervals.join(u' '), row.shown);
+        }
+    }
+
+    // Only the first outcome of a day counts, and only right at the first try without a hint is Good.
+    void cardsFromTheLog()
+    {
+        const QDate day(2026, 12, 7);
+        using O = ReviewOutcome;
+        for (const auto &[outcome, interval] : QList<std::pair<O, int>>{
+                 {O::RightFirstTry, 2}, {O::Wrong, 1}, {O::Hint, 1}, {O::Shown, 1}, {O::RightAfterMiss, 1}}) {
+            const Schedule::Card card = cardFromLog({{day, outcome}, {day, O::RightFirstTry}, {day, O::Wrong}});
+            QCOMPARE(card.last.daysTo(card.due), interval);
+            QCOMPARE(card.reviews, 1);
+        }
+    }
+
+    // With a test date, a pair is also due while its recall on that date is below 0.9 (2.3 days of stability
+    // after a first Good: 0.95 a day later, 0.91 two days later, 0.88 three days later).
+    void dueTowardsATestDate()
+    {
+        const QDate day(2026, 12, 7);
+        const Schedule::Card good = Schedule::reviewed({}, day, Schedule::Grade::Good); // due in 2 days
+        QStringList due;
+        for (const auto &[today, test] : QList<std::pair<int, int>>{
+                 {1, -1}, {1, 1}, {1, 2}, {1, 3}, {1, 0}, {0, 5}, {2, -1}, {1, 9}})
+            due << QString::number(Schedule::dueOn(good, day.addDays(today), test < 0 ? QDate() : day.addDays(test)));
+        // No date: not yet; a test tomorrow or the day after: known enough; in three days: asked now; a past
+        // date counts for nothing; asked today already: not again; on its due day: due.
+        QCOMPARE(due.join(u' '), u"0 0 0 1 0 0 1 1"_s);
+        QVERIFY(Schedule::dueOn({}, day)); // never answered
     }
 
     // A typed number is read as far as it goes: blanks skipped, a point, a signed exponent.

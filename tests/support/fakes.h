@@ -49,7 +49,9 @@ private:
 class FakeClock final : public Clock {
 public:
     QTime now() const override { return time; }
+    QDateTime moment() const override { return QDateTime(date, time); }
     QTime time{13, 5, 9};
+    QDate date{2026, 12, 7};
 };
 
 // Answers below() from a queue of values, each taken modulo the bound; 0 when empty.
