@@ -4,6 +4,7 @@
 #include "commands/leftovers.h"
 #include "commands/recoverycommand.h"
 #include "core/missed.h"
+#include "core/progress.h"
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
@@ -84,6 +85,14 @@ void Program::wire(FrmGlos &main)
         frmOva.get().startPractice(missed);
         frmglos.unload();
     });
+    QObject::connect(&main, &FrmGlos::todaysPracticeRequested, &main, [this] {
+        WordList today;
+        today.append(todaysPairs(session));
+        if (today.count() == 0)
+            return;
+        frmOva.get().startPractice(today);
+        frmglos.unload();
+    });
     QObject::connect(&main, &FrmGlos::editRequested, &main, [this] { openEdit(); });
     QObject::connect(&main, &FrmGlos::viewRequested, &main, [this] {
         FrmGlosor &view = frmglosor.get();
@@ -135,10 +144,13 @@ void Program::wire(FrmAlt &options)
 
 void Program::wire(FrmBort &edit)
 {
-    QObject::connect(&edit, &FrmBort::committed, &edit, [this](const WordList &list) {
-        session.setList(list);
-        backToMain();
-    });
+    QObject::connect(&edit, &FrmBort::committed, &edit,
+                     [this](const WordList &list, const QList<std::pair<WordPair, WordPair>> &changed) {
+                         for (const auto &[from, to] : changed)
+                             carryHistory(session, from, to);
+                         session.setList(list);
+                         backToMain();
+                     });
     QObject::connect(&edit, &FrmBort::closed, &edit, [this] { backToMain(); });
 }
 

@@ -88,11 +88,13 @@ void PracticeEngine::resume()
 PracticeEngine::Outcome PracticeEngine::checkAnswer(const QString &answer)
 {
     if (composed(answer) != expectedAnswer()) {
+        tell(ReviewOutcome::Wrong, answer);
         markMissed();
         m_display = {QString(), QStringLiteral("Fel försök igen"), WrongBack, Phase::AnsweredWrong};
         return Outcome::Wrong;
     }
 
+    tell(m_missedNow ? ReviewOutcome::RightAfterMiss : ReviewOutcome::RightFirstTry, answer);
     if (!m_missedNow) // right at the first try without a hint: no longer missed
         m_practice.missed.removeAll(m_list.pair(m_state.questionIndex));
     const bool complete = passComplete();
@@ -132,11 +134,14 @@ void PracticeEngine::nextQuestion()
 PracticeEngine::HintResult PracticeEngine::giveHint()
 {
     countUp(m_practice.hintCount);
-    markMissed();
     const QString answer = expectedAnswer();
     const QList<qsizetype> ends = characterEnds(answer);
+    const bool partial = m_practice.hintLetters < hintLimit(int(ends.size()));
+    if (m_display.phase != Phase::AnsweredRight && m_display.phase != Phase::Finished)
+        tell(partial ? ReviewOutcome::Hint : ReviewOutcome::Shown, {});
+    markMissed();
     HintResult result;
-    if (m_practice.hintLetters < hintLimit(int(ends.size()))) {
+    if (partial) {
         ++m_practice.hintLetters;
         result.answerText = answer.left(ends[m_practice.hintLetters - 1]);
     } else {
@@ -164,6 +169,13 @@ PracticeEngine::Spoken PracticeEngine::spokenWord() const
     const Direction shown = m_state.currentDirection;
     return {sideOf(m_state.questionIndex, shown),
             shown == Direction::Swedish ? Language::Swedish : Language::English};
+}
+
+void PracticeEngine::tell(ReviewOutcome outcome, const QString &typed)
+{
+    if (answered)
+        answered(m_list.pair(m_state.questionIndex), m_state.currentDirection == Direction::English, outcome,
+                 composed(typed));
 }
 
 QString PracticeEngine::expectedAnswer() const

@@ -2,12 +2,15 @@
 
 #include "core/appstate.h"
 #include "core/practicestate.h"
+#include "core/store.h"
 #include "core/wordlist.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 #include "platform/speaker.h"
 
 #include <QString>
+
+#include <functional>
 
 // The drill over the practice window's snapshot of the word list: which pair is
 // asked in which language, checking the answer, retry, hints, revealing the
@@ -59,6 +62,11 @@ public:
     };
     Spoken spokenWord() const;
 
+    // Told of every answer while a pair is asked (a check, a hint, the answer
+    // shown), for the review log.
+    std::function<void(const WordPair &pair, bool englishShown, ReviewOutcome outcome, const QString &typed)>
+        answered;
+
     static QString summaryText(const PracticeState &practice);
     static Message allUsedMessage();
     static int hintLimit(int length);
@@ -68,6 +76,7 @@ private:
     Message revealAnswer();
     QString expectedAnswer() const;
     void markMissed(); // the pair asked now
+    void tell(ReviewOutcome outcome, const QString &typed);
     void advanceQuestion();
     void swapDirection();
     void showQuestion();
@@ -86,6 +95,6 @@ private:
     const WordList &m_list;
     RandomSource &m_random;
     Display m_display;
-    bool m_revealed = false; // the answer of the question asked now was shown
+    bool m_revealed = false;  // the answer of the question asked now was shown
     bool m_missedNow = false; // the question asked now was answered wrong or hinted
 };

@@ -14,10 +14,10 @@ enum class Grade { Again = 1, Good = 3 };
 struct Card {
     double stability = 0; // days until recall falls to 0.9; 0: never reviewed
     double difficulty = 0;
-    QDate last;           // the day of the last review that counted
-    QDate due;            // the day it is asked again
-    int reviews = 0;      // days it was reviewed
-    int lapses = 0;       // of them, days it was not known
+    QDate last;      // the day of the last review that counted
+    QDate due;       // the day it is asked again
+    int reviews = 0; // days it was reviewed
+    int lapses = 0;  // of them, days it was not known
 
     bool isNew() const { return !last.isValid(); }
 };

@@ -38,6 +38,7 @@ public:
     AppState state;
     PracticeState practice; // outlives every reload of the practice window
     OptionsState options;   // outlives every reload of the options window
+    bool reviewProblemTold = false; // a store that cannot take answers is told of once per run
 
     const WordList &list() const { return m_list; }
     int wordCount() const { return m_list.count(); }

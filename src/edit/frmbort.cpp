@@ -124,6 +124,7 @@ void FrmBort::editList()
 {
     bringToFront();
     m_draft = m_session.list();
+    m_changed.clear();
     // A fresh draft starts as the window opens: a pair chosen for change in
     // the old draft may not exist in the new one, or be another pair there.
     m_selectedNumber = 0;
@@ -189,11 +190,13 @@ void FrmBort::writeChange()
     // "&Ångra" must leave the pair as it was.
     if (m_txteng->text().isEmpty())
         return;
-    WordPair pair = m_draft.pair(m_selectedNumber);
+    const WordPair old = m_draft.pair(m_selectedNumber);
+    WordPair pair = old;
     if (!m_txtsv->text().isEmpty()) // an empty box keeps the old word
         pair.swedish = m_txtsv->text();
     pair.english = m_txteng->text();
     m_draft.setPair(m_selectedNumber, pair);
+    m_changed.append({old, m_draft.pair(m_selectedNumber)});
     m_listDefault = m_cmdAndra; // after a change, Enter chooses the next pair to change
     leaveChange();
     rebuildListing();
@@ -209,7 +212,7 @@ void FrmBort::leaveChange()
 
 void FrmBort::commit()
 {
-    emit committed(m_draft);
+    emit committed(m_draft, m_changed);
     unload();
 }
 

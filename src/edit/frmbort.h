@@ -25,8 +25,8 @@ public:
     void editList();
 
 signals:
-    // "&Tillbaka": the draft becomes the list.
-    void committed(const WordList &draft);
+    // "&Tillbaka": the draft becomes the list; each pair changed, old and new, in order.
+    void committed(const WordList &draft, const QList<std::pair<WordPair, WordPair>> &changed);
     // However the window goes.
     void closed();
 
@@ -48,6 +48,7 @@ private:
 
     Session &m_session;
     WordList m_draft;
+    QList<std::pair<WordPair, WordPair>> m_changed;
     quint8 m_selectedNumber = 0;
     QList<QWidget *> m_listMode;
     QList<QWidget *> m_changeMode;

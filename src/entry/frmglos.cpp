@@ -1,6 +1,7 @@
 #include "entry/frmglos.h"
 
 #include "core/missed.h"
+#include "core/progress.h"
 #include "core/session.h"
 #include "core/users.h"
 #include "platform/palettecolor.h"
@@ -90,6 +91,8 @@ void FrmGlos::buildMenus()
     addItem(alt, QStringLiteral("A&lternativ"), "mnuAltutse", &FrmGlos::optionsRequested);
     m_mnuAltMissade = addItem(alt, QStringLiteral("Öva på &missade glosor"), "mnuAltMissade",
                               &FrmGlos::missedPracticeRequested);
+    m_mnuAltDagens = addItem(alt, QStringLiteral("Öva på &dagens glosor"), "mnuAltDagens",
+                             &FrmGlos::todaysPracticeRequested);
     addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportRequested);
     addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importRequested);
     addItem(alt, QStringLiteral("Skriv &ut..."), "mnuAltSkrivUt", &FrmGlos::printRequested,
@@ -113,6 +116,10 @@ void FrmGlos::Form_Load()
 void FrmGlos::enableMissed()
 {
     m_mnuAltMissade->setEnabled(!missedInList(m_session.list(), m_session.practice.missed).isEmpty());
+    // How many pairs are due today, always in sight.
+    const qsizetype today = todaysPairs(m_session).size();
+    m_mnuAltDagens->setText(QStringLiteral("Öva på &dagens glosor (%1)").arg(today));
+    m_mnuAltDagens->setEnabled(today > 0);
 }
 
 void FrmGlos::showList()

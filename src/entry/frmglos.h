@@ -19,6 +19,7 @@ public:
 signals:
     void practiceRequested();
     void missedPracticeRequested(); // "Öva på &missade glosor"
+    void todaysPracticeRequested(); // "Öva på &dagens glosor"
     void editRequested();
     void viewRequested();
     void saveRequested();
@@ -37,11 +38,12 @@ private:
     void buildControls();
     void buildMenus();
     void showList();
-    void enableMissed(); // "Öva på &missade glosor" while the last practice missed listed pairs
-    void addPair();      // "Lägg till glosa"
-    void askPractice();  // "Öva"
-    void askEdit();      // "Ändra/&Ta bort"
-    void clearAll();     // "&Rensa alla glosor"
+    // "Öva på &missade glosor" while missed pairs are listed; "Öva på &dagens glosor (N)" while N > 0
+    void enableMissed();
+    void addPair();     // "Lägg till glosa"
+    void askPractice(); // "Öva"
+    void askEdit();     // "Ändra/&Ta bort"
+    void clearAll();    // "&Rensa alla glosor"
 
     Session &m_session;
     QList<QWidget *> m_surfaces; // painted in the window's background colour
@@ -49,4 +51,5 @@ private:
     QLineEdit *m_txteng = nullptr;
     QListWidget *m_listGlos = nullptr;
     QAction *m_mnuAltMissade = nullptr;
+    QAction *m_mnuAltDagens = nullptr;
 };

@@ -329,9 +329,10 @@ QString SqliteStore::writable()
 Schedule::Card SqliteStore::card(const WordPair &pair, SqlError &error)
 {
     Schedule::Card card;
-    SqlStatement find = m_db.prepare("SELECT stability, difficulty, last_day, due_day, reviews, lapses FROM card "
-                                     "WHERE swedish = ? AND english = ?",
-                                     error);
+    SqlStatement find =
+        m_db.prepare("SELECT stability, difficulty, last_day, due_day, reviews, lapses FROM card "
+                     "WHERE swedish = ? AND english = ?",
+                     error);
     if (!error && find.bind(1, pair.swedish).bind(2, pair.english).next(error)) {
         card.stability = find.real(0);
         card.difficulty = find.real(1);
@@ -368,7 +369,8 @@ StoreOutcome SqliteStore::recordReview(const Review &review)
         return {error.text};
     SqlError error;
     SqlStatement log = m_db.prepare(
-        "INSERT INTO review(at, day, swedish, english, shown, outcome, typed) VALUES(?, ?, ?, ?, ?, ?, ?)", error);
+        "INSERT INTO review(at, day, swedish, english, shown, outcome, typed) VALUES(?, ?, ?, ?, ?, ?, ?)",
+        error);
     if (!error)
         error = log.bind(1, review.at.toMSecsSinceEpoch())
                     .bind(2, review.at.date().toJulianDay())
@@ -382,10 +384,9 @@ StoreOutcome SqliteStore::recordReview(const Review &review)
     if (problem.isEmpty()) {
         const Schedule::Card before = card(review.pair, error);
         // Only the day's first outcome changes the card.
-        const Schedule::Card after =
-            Schedule::reviewed(before, review.at.date(),
-                               review.outcome == ReviewOutcome::RightFirstTry ? Schedule::Grade::Good
-                                                                              : Schedule::Grade::Again);
+        const Schedule::Card after = Schedule::reviewed(
+            before, review.at.date(),
+            review.outcome == ReviewOutcome::RightFirstTry ? Schedule::Grade::Good : Schedule::Grade::Again);
         problem = error ? error.text : after.last == before.last ? QString() : putCard(review.pair, after);
     }
     if (!problem.isEmpty() || m_db.commit()) {
@@ -418,7 +419,8 @@ StoreOutcome SqliteStore::renamePair(const WordPair &from, const WordPair &to)
     SqlStatement move =
         m_db.prepare("UPDATE review SET swedish = ?, english = ? WHERE swedish = ? AND english = ?", error);
     if (!error)
-        error = move.bind(1, to.swedish).bind(2, to.english).bind(3, from.swedish).bind(4, from.english).run();
+        error =
+            move.bind(1, to.swedish).bind(2, to.english).bind(3, from.swedish).bind(4, from.english).run();
     // The card of the new words, from both histories together.
     QList<std::pair<QDate, ReviewOutcome>> log;
     SqlStatement read = m_db.prepare(

@@ -72,6 +72,12 @@ void FrmAlt::Form_Load()
     const OptionsChoices choices = choicesFromState(m_session.state);
     m_appearance->showClockChoice(choices.showClock);
     m_practice->showChoices(choices);
+    // A test date gone by switches itself off.
+    const QDate today = m_session.clock().moment().date();
+    QDate test = m_session.store().testDate();
+    if (test.isValid() && test < today && m_session.store().setTestDate({}).ok())
+        test = {};
+    m_practice->showTestDate(test, today);
     m_users->showCurrentUser();
 }
 
@@ -96,6 +102,8 @@ void FrmAlt::storeAndClose()
         m_session.dialogs().inform(ColorClashText);
         return;
     }
+    if (const QDate test = m_practice->testDate(); test != m_session.store().testDate())
+        m_session.store().setTestDate(test);
     unload();
 }
 

@@ -3,6 +3,8 @@
 #include "options/optionarray.h"
 #include "platform/form.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -38,9 +40,32 @@ PracticePage::PracticePage(const Form &window, QWidget *parent)
              "Man ska först översätta glosan från engleska till svenska och sen tvärt om(med samma "
              "glosa)")});
 
+    m_chkForhor = named(new QCheckBox(QStringLiteral("Förhör den:"), this), "chkForhor",
+                        QStringLiteral("Dagens glosor väljs så att du kan alla glosor till förhöret."));
+    m_datForhor = named(new QDateEdit(this), "datForhor", QStringLiteral("Dagen för förhöret"));
+    m_datForhor->setAccessibleName(QStringLiteral("Förhör den"));
+    m_datForhor->setLocale(QLocale(QLocale::Swedish, QLocale::Sweden));
+    m_datForhor->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_datForhor->setEnabled(false);
+    connect(m_chkForhor, &QCheckBox::toggled, m_datForhor, &QWidget::setEnabled);
+
     window.placeTwips(order, 0, 0, 2760, 1080);
     window.placeTwips(times, 0, 1200, 2760, 1080);
+    window.placeTwips(m_chkForhor, 60, 2340, 1320, 300);
+    window.placeTwips(m_datForhor, 1380, 2340, 1380, 300);
     window.placeTwips(directions, 2880, 0, 3000, 2640);
+}
+
+void PracticePage::showTestDate(QDate date, QDate today)
+{
+    m_datForhor->setMinimumDate(today);
+    m_datForhor->setDate(date.isValid() ? date : today.addDays(7));
+    m_chkForhor->setChecked(date.isValid());
+}
+
+QDate PracticePage::testDate() const
+{
+    return m_chkForhor->isChecked() ? m_datForhor->date() : QDate();
 }
 
 void PracticePage::showChoices(const OptionsChoices &choices)

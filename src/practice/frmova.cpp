@@ -1,5 +1,6 @@
 #include "practice/frmova.h"
 
+#include "core/progress.h"
 #include "core/session.h"
 #include "platform/palettecolor.h"
 #include "platform/wholetext.h"
@@ -31,6 +32,10 @@ FrmOva::FrmOva(Session &session)
     buildControls();
     buildMenus();
     connect(&m_session.speaker(), &Speaker::voicesChanged, this, &FrmOva::showSpeech);
+    m_engine.answered = [this](const WordPair &pair, bool englishShown, ReviewOutcome outcome,
+                               const QString &typed) {
+        recordAnswer(m_session, pair, englishShown, outcome, typed);
+    };
 }
 
 void FrmOva::buildControls()
@@ -187,7 +192,8 @@ void FrmOva::showSpeech()
     const Voice voice = speaker.voice(language);
     m_cmdLyssna->setEnabled(voice == Voice::Unknown || voice == Voice::Present);
     if (voice == Voice::NotAnswering)
-        m_cmdLyssna->setToolTip(QStringLiteral("Datorns uppläsning svarar inte, så ordet kan inte läsas upp."));
+        m_cmdLyssna->setToolTip(
+            QStringLiteral("Datorns uppläsning svarar inte, så ordet kan inte läsas upp."));
     else if (voice == Voice::Missing)
         m_cmdLyssna->setToolTip(
             language == Speaker::Language::Swedish

@@ -181,7 +181,8 @@ private slots:
             QStringList intervals;
             for (const QChar grade : row.given) {
                 const QDate day = card.isNew() ? start : card.due;
-                card = Schedule::reviewed(card, day, grade == u'G' ? Schedule::Grade::Good : Schedule::Grade::Again);
+                card = Schedule::reviewed(card, day,
+                                          grade == u'G' ? Schedule::Grade::Good : Schedule::Grade::Again);
                 // A second answer that day changes nothing.
                 QCOMPARE(Schedule::reviewed(card, day, Schedule::Grade::Again).due, card.due);
                 intervals << QString::number(card.last.daysTo(card.due));
@@ -197,7 +198,8 @@ private slots:
         using O = ReviewOutcome;
         for (const auto &[outcome, interval] : QList<std::pair<O, int>>{
                  {O::RightFirstTry, 2}, {O::Wrong, 1}, {O::Hint, 1}, {O::Shown, 1}, {O::RightAfterMiss, 1}}) {
-            const Schedule::Card card = cardFromLog({{day, outcome}, {day, O::RightFirstTry}, {day, O::Wrong}});
+            const Schedule::Card card =
+                cardFromLog({{day, outcome}, {day, O::RightFirstTry}, {day, O::Wrong}});
             QCOMPARE(card.last.daysTo(card.due), interval);
             QCOMPARE(card.reviews, 1);
         }
@@ -210,9 +212,10 @@ private slots:
         const QDate day(2026, 12, 7);
         const Schedule::Card good = Schedule::reviewed({}, day, Schedule::Grade::Good); // due in 2 days
         QStringList due;
-        for (const auto &[today, test] : QList<std::pair<int, int>>{
-                 {1, -1}, {1, 1}, {1, 2}, {1, 3}, {1, 0}, {0, 5}, {2, -1}, {1, 9}})
-            due << QString::number(Schedule::dueOn(good, day.addDays(today), test < 0 ? QDate() : day.addDays(test)));
+        for (const auto &[today, test] :
+             QList<std::pair<int, int>>{{1, -1}, {1, 1}, {1, 2}, {1, 3}, {1, 0}, {0, 5}, {2, -1}, {1, 9}})
+            due << QString::number(
+                Schedule::dueOn(good, day.addDays(today), test < 0 ? QDate() : day.addDays(test)));
         // No date: not yet; a test tomorrow or the day after: known enough; in three days: asked now; a past
         // date counts for nothing; asked today already: not again; on its due day: due.
         QCOMPARE(due.join(u' '), u"0 0 0 1 0 0 1 1"_s);

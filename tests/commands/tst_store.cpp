@@ -1,9 +1,11 @@
-// Nothing typed is lost: a copy of unsaved pairs in the store, offered at the next start. The kill tests run
-// this program again as a child ("--child MODE STORE") that types pairs and goes on with something else until
-// it is killed; the next run, on the same store, must offer exactly those pairs.
+// What the store keeps between runs. Nothing typed is lost: a copy of unsaved pairs, offered at the next
+// start. The kill tests run this program again as a child ("--child MODE STORE") that types pairs and goes on
+// with something else until it is killed; the next run, on the same store, must offer exactly those pairs.
+// And progress across days: every answer remembered, the words due today practised.
 #include "platform/endsignals.h"
 #include "support/testprogram.h"
 
+#include <QAction>
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -72,7 +74,7 @@ int child(const QString &mode, const QString &store)
 }
 } // namespace
 
-class TestRecovery : public QObject {
+class TestStore : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestProgram> t;
@@ -147,6 +149,47 @@ private slots:
         }
     }
 
+    // Practise today, come back on later days with the same store: "Öva på dagens glosor" counts the pairs
+    // due and practises them. A pair is its two words as the list keeps them: a letter typed as base and mark
+    // is the same pair, other case or blanks another; an edit takes the history along, an import finds it.
+    void progressAcrossDays()
+    {
+        const QTemporaryDir home;
+        const QString store = home.filePath(u"ordkvarnen.sqlite"_s);
+        const auto today = [](TestProgram &run) {
+            return run.main().findChild<QAction *>(u"mnuAltDagens"_s)->text() +
+                   (run.main().findChild<QAction *>(u"mnuAltDagens"_s)->isEnabled() ? QString() : u" -"_s);
+        };
+        {
+            TestProgram day1(store);
+            day1.addPairs({{u"hus"_s, u"house"_s}, {u"bil"_s, u"car"_s}, {u"o\u0308ga"_s, u"eye"_s}});
+            QCOMPARE(today(day1), u"Öva på &dagens glosor (3)"_s);
+            // hus hinted first (the user types on after the letter given), bil wrong first, öga right at
+            // once.
+            day1.run(u"cmdOva Command1 txteng=ouse Enter Enter txteng=fel Enter Enter txteng=car Enter Enter "
+                     u"txteng=eye Enter"_s);
+            day1.log();
+            QCOMPARE(today(day1), u"Öva på &dagens glosor (0) -"_s);
+        }
+        TestProgram day2(store);
+        day2.clock.date = day2.clock.date.addDays(1);
+        day2.run(u"glosor=hus=house|bil=car|öga=eye|Hus=house|bil =car"_s);
+        QCOMPARE(today(day2), u"Öva på &dagens glosor (4)"_s); // hus, bil and the two new pairs; not öga
+        day2.run(u"mnuAltDagens"_s);
+        QCOMPARE(day2.screen(u"frsv"_s), u"hus @txteng"_s);
+        day2.run(u"cmdmeny mnuAltBort txtnr=2 cmdAndra txtsv=bilen txteng=car cmdlaggtill Command2"_s);
+        day2.log();
+        QCOMPARE(today(day2), u"Öva på &dagens glosor (4)"_s); // bilen has bil's card, still due
+
+        TestProgram day3(store);
+        day3.clock.date = day3.clock.date.addDays(1);
+        QVERIFY(writeBytes(day3.dataHome.filePath(u"lista.txt"_s), "\xC3\xB6ga\teye\nbilen\tcar\n"));
+        day3.main();
+        day3.run(u"användare=1 mnuAltImport fil=lista.txt"_s);
+        day3.log();
+        QCOMPARE(today(day3), u"Öva på &dagens glosor (1)"_s); // öga known, bilen due
+    }
+
     // A store that is no database is set aside with one message; a new one works.
     void damagedStoreSetAside()
     {
@@ -177,8 +220,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--child") == 0)
         return child(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
-    TestRecovery test;
+    TestStore test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_recovery.moc"
+#include "tst_store.moc"
