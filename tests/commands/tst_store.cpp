@@ -3,6 +3,7 @@
 // with something else until it is killed; the next run, on the same store, must offer exactly those pairs.
 // And progress across days: every answer remembered, the words due today practised.
 #include "platform/endsignals.h"
+#include "platform/sqlite.h"
 #include "support/testprogram.h"
 
 #include <QAction>
@@ -39,8 +40,28 @@ struct Moment {
 };
 
 // The child: types the pairs, lets the copy be written, says so, then goes on until it is killed.
+// A child that practises: answers count of the pairs sN=eN, right, and says "answered" after each; endless
+// when count is 0.
+int practising(const QString &store, int count)
+{
+    TestProgram t(store);
+    t.run(u"glosor=s1=e1|s2=e2|s3=e3|s4=e4|s5=e5"_s);
+    for (int answered = 0; count == 0 || answered < count;) {
+        if (!t.program.frmOva.loaded())
+            t.run(u"cmdOva"_s);
+        const QString word = t.screen(u"frsv"_s).section(u' ', 0, 0);
+        t.run(u"txteng=e"_s + word.mid(1) + u" Enter Enter"_s);
+        std::printf("answered %d\n", ++answered);
+        std::fflush(stdout);
+        t.log();
+    }
+    return 0;
+}
+
 int child(const QString &mode, const QString &store)
 {
+    if (mode.startsWith(u"practise"))
+        return practising(store, mode.section(u' ', 1).toInt());
     TestProgram t(store);
     t.main();
     t.addPairs(pairsOf(Typed));
@@ -188,6 +209,59 @@ private slots:
         day3.run(u"användare=1 mnuAltImport fil=lista.txt"_s);
         day3.log();
         QCOMPARE(today(day3), u"Öva på &dagens glosor (1)"_s); // öga known, bilen due
+    }
+
+    // Killed at spread moments while it practises, the store always opens whole afterwards and holds every
+    // answer the program had finished recording (ORDKVARNEN_KILLS sets how many moments; 200 for the figure).
+    // Two copies practising at once both record every answer.
+    void answersSurviveKillsAndCompany()
+    {
+        const QTemporaryDir home;
+        const QString store = home.filePath(u"ordkvarnen.sqlite"_s);
+        const int kills = qEnvironmentVariableIsSet("ORDKVARNEN_KILLS")
+                              ? qEnvironmentVariableIntValue("ORDKVARNEN_KILLS")
+                              : 12;
+        qint64 finished = 0;
+        for (int kill = 0; kill < kills; ++kill) {
+            QProcess run;
+            run.start(QCoreApplication::applicationFilePath(), {u"--child"_s, u"practise 0"_s, store});
+            QVERIFY(run.waitForReadyRead(20000));
+            QTest::qWait(QRandomGenerator::global()->bounded(300));
+            ::kill(pid_t(run.processId()), SIGKILL);
+            QVERIFY(run.waitForFinished(20000));
+            finished += run.readAllStandardOutput().count("answered");
+            SqlDatabase db;
+            SqlError error = db.open(QFile::encodeName(store), true);
+            SqlStatement check = db.prepare("PRAGMA integrity_check", error);
+            QVERIFY(!error && check.next(error) && check.text(0) == u"ok");
+            const qint64 logged = db.number("SELECT count(*) FROM review", error);
+            QVERIFY2(logged >= finished && logged <= finished + kill + 1,
+                     qPrintable(u"%1 of %2"_s.arg(logged).arg(finished)));
+        }
+        const QTemporaryDir both;
+        const QString shared = both.filePath(u"ordkvarnen.sqlite"_s);
+        QProcess first, second;
+        first.start(QCoreApplication::applicationFilePath(), {u"--child"_s, u"practise 40"_s, shared});
+        second.start(QCoreApplication::applicationFilePath(), {u"--child"_s, u"practise 40"_s, shared});
+        QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+        QCOMPARE(first.exitCode() + second.exitCode(), 0);
+        SqlDatabase db;
+        SqlError error = db.open(QFile::encodeName(shared), true);
+        QCOMPARE(db.number("SELECT count(*) FROM review", error), 80);
+    }
+
+    // A store from a newer program is read and never written: practice goes on, with one message.
+    void practiceGoesOnWithoutAStore()
+    {
+        const QTemporaryDir home;
+        const QString store = home.filePath(u"ordkvarnen.sqlite"_s);
+        {
+            SqlDatabase db;
+            QVERIFY(!db.open(QFile::encodeName(store), false) && !db.exec("PRAGMA user_version = 99"));
+        }
+        TestProgram t(store);
+        t.run(u"glosor=s1=e1|s2=e2 cmdOva txteng=e1 Enter Enter txteng=e2 Enter"_s);
+        QCOMPARE(t.log().count(u"Svaren kan inte sparas i programmets minne"_s), 1);
     }
 
     // A store that is no database is set aside with one message; a new one works.
