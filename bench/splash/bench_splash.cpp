@@ -4,9 +4,9 @@
 // few runs in milliseconds.
 // Usage: bench_splash [runs] [part of a case name]
 
+#include "app/lazystore.h"
 #include "app/program.h"
 #include "files/infofile.h"
-#include "files/sqlitestore.h"
 #include "platform/lazyspeaker.h"
 #include "platform/widgetdialogs.h"
 #include "splash/frmsplash.h"
@@ -40,7 +40,7 @@ Timing startOnce(const FixedPaths &paths)
     SystemClock clock;
     SystemRandom random;
     LazySpeaker speaker; // never asked: nothing loads
-    SqliteStore store; // never opened: the main window does not show
+    LazyStore store; // never loaded: the main window does not show
     Program program({dialogs, clock, random, paths, speaker, store, [] {}});
 
     QElapsedTimer timer;

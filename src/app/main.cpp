@@ -1,7 +1,7 @@
 #include "app/commandline.h"
 #include "app/identity.h"
+#include "app/lazystore.h"
 #include "app/program.h"
-#include "files/sqlitestore.h"
 #include "platform/endsignals.h"
 #include "platform/lazyspeaker.h"
 #include "platform/qtswedish.h"
@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     SystemRandom random;
     const FixedPaths paths = FixedPaths::fromEnvironment();
     LazySpeaker speaker;
-    SqliteStore store; // opened on first use, after the first frame
+    LazyStore store; // loaded and opened on first use, after the first frame
     Program program({dialogs, clock, random, paths, speaker, store, [] { QCoreApplication::exit(0); }});
     // However the program is asked to end, unsaved pairs are copied first.
     EndSignals ending;

@@ -60,9 +60,9 @@ QString folderOf(const QString &path)
 
 } // namespace
 
-SqliteStore::SqliteStore(QString path)
+SqliteStore::SqliteStore(QString path, qint64 started)
     : m_path(std::move(path))
-    , m_run{QSysInfo::machineHostName(), qint64(::getpid()), QDateTime::currentMSecsSinceEpoch()}
+    , m_run{QSysInfo::machineHostName(), qint64(::getpid()), started}
 {
 }
 
@@ -111,8 +111,14 @@ QString SqliteStore::open()
                                "ändras inte.");
             return {};
         }
-        if (!error)
+        // Another copy switching the journal at the same moment answers busy for a while.
+        for (int attempt = 0; !error && attempt < 100; ++attempt) {
             error = m_db.exec("PRAGMA journal_mode = WAL");
+            if (error.code != SQLITE_BUSY)
+                break;
+            error = {};
+            ::usleep(20000);
+        }
         if (!error)
             error = m_db.exec("PRAGMA synchronous = FULL");
         if (!error)
@@ -158,18 +164,26 @@ QString SqliteStore::setAside(const QByteArray &file)
 QString SqliteStore::migrate()
 {
     SqlError error;
-    const qint64 version = m_db.number("PRAGMA user_version", error);
-    for (qint64 step = version; !error && step < SchemaVersion; ++step) {
-        error = m_db.begin();
+    for (;;) {
+        // Read again inside the write lock: another copy of the program may have taken the step meanwhile.
+        if ((error = m_db.begin()))
+            break;
+        const qint64 version = m_db.number("PRAGMA user_version", error);
+        if (!error && version >= SchemaVersion) {
+            m_db.rollback();
+            break;
+        }
         if (!error)
-            error = m_db.exec(Migrations[step]);
+            error = m_db.exec(Migrations[version]);
         if (!error)
             error =
-                m_db.exec(QByteArray("PRAGMA user_version = " + QByteArray::number(step + 1)).constData());
+                m_db.exec(QByteArray("PRAGMA user_version = " + QByteArray::number(version + 1)).constData());
         if (!error)
             error = m_db.commit();
-        if (error)
+        if (error) {
             m_db.rollback();
+            break;
+        }
     }
     return error.text;
 }

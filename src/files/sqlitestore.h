@@ -14,8 +14,9 @@
 // another copy can tell that its recovery copy is not to be touched.
 class SqliteStore final : public Store {
 public:
-    // path empty: the default place, looked up when first opened.
-    explicit SqliteStore(QString path = {});
+    // path empty: the default place, looked up when first opened; started:
+    // when this run began (milliseconds since 1970), by default now.
+    explicit SqliteStore(QString path = {}, qint64 started = QDateTime::currentMSecsSinceEpoch());
     ~SqliteStore() override;
 
     StoreOutcome keepCopy(const QString &wordFile, const QList<WordPair> &pairs) override;
