@@ -42,6 +42,8 @@ private:
     QString writePairs(qint64 copy, const QList<WordPair> &pairs);
     QString keepIn(const QString &wordFile, const QList<WordPair> &pairs); // within a transaction
     QString writable();
+    // Ends a transaction: committed when nothing went wrong, else rolled back.
+    StoreOutcome finish(const QString &problem);
     Schedule::Card card(const WordPair &pair, SqlError &error);
     QString putCard(const WordPair &pair, const Schedule::Card &card);
 
