@@ -4,6 +4,7 @@
 #include "options/frmalt.h"
 #include "support/testprogram.h"
 
+#include <QCheckBox>
 #include <QRadioButton>
 
 namespace {
@@ -137,6 +138,18 @@ private slots:
         QCOMPARE(clash ? u"clash"_s : stored.join(u' '), row.shown);
         QVERIFY(stored.isEmpty() || !clash);
         QCOMPARE(t->session.state.showClock, clash);
+    }
+
+    // "Förhör den:" is kept in the store, not in the list; once the day has passed it switches itself off.
+    void testDateStoredAndSwitchedOffWhenPast()
+    {
+        t->run(u"mnuAltutse tbsOptions=1 chkForhor cmdOK"_s);
+        QCOMPARE(t->session.store().testDate(), t->clock.date.addDays(7)); // a week ahead unless chosen
+        t->clock.date = t->clock.date.addDays(8);
+        t->run(u"mnuAltutse tbsOptions=1"_s);
+        QVERIFY(!control<QCheckBox>(u"chkForhor"_s)->isChecked());
+        QVERIFY(!t->session.store().testDate().isValid());
+        t->run(u"cmdAvbryt"_s);
     }
 
     void loginShowsTheUserAndHidesThePassword()
