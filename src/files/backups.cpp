@@ -145,7 +145,8 @@ int createBackup(int oldFd, const QByteArray &target, QByteArray &name, int &fd)
 
 void dropBackup(const QByteArray &name, int fd)
 {
-    ::ftruncate(fd, 0);
+    // Emptied first: one that cannot be removed then names nothing.
+    [[maybe_unused]] const int emptied = ::ftruncate(fd, 0);
     ::unlink(name.constData());
     ::close(fd);
 }

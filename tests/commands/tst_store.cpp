@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 
 #include <csignal>
+#include <sys/resource.h>
 
 namespace {
 const QString Typed = u"hus=house|bil=car|öga=eye"_s; // short enough for a word file of three pairs
@@ -41,27 +42,34 @@ struct Moment {
 
 // The child: types the pairs, lets the copy be written, says so, then goes on until it is killed.
 // A child that practises: answers count of the pairs sN=eN, right, and says "answered" after each; endless
-// when count is 0.
-int practising(const QString &store, int count)
+// when count is 0. With a full disk, after the first answer no file may grow; it says how many messages came.
+int practising(const QString &store, int count, bool fullDisk)
 {
     TestProgram t(store);
     t.run(u"glosor=s1=e1|s2=e2|s3=e3|s4=e4|s5=e5"_s);
+    QString messages;
     for (int answered = 0; count == 0 || answered < count;) {
+        if (fullDisk && answered == 1) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit none{1, RLIM_INFINITY};
+            ::setrlimit(RLIMIT_FSIZE, &none);
+        }
         if (!t.program.frmOva.loaded())
             t.run(u"cmdOva"_s);
         const QString word = t.screen(u"frsv"_s).section(u' ', 0, 0);
         t.run(u"txteng=e"_s + word.mid(1) + u" Enter Enter"_s);
         std::printf("answered %d\n", ++answered);
         std::fflush(stdout);
-        t.log();
+        messages += t.log();
     }
+    std::printf("messages %d\n", int(messages.count(u"Svaren kan inte sparas i programmets minne"_s)));
     return 0;
 }
 
 int child(const QString &mode, const QString &store)
 {
     if (mode.startsWith(u"practise"))
-        return practising(store, mode.section(u' ', 1).toInt());
+        return practising(store, mode.section(u' ', 1, 1).toInt(), mode.endsWith(u"full"));
     TestProgram t(store);
     t.main();
     t.addPairs(pairsOf(Typed));
@@ -265,6 +273,15 @@ private slots:
         TestProgram t(store);
         t.run(u"glosor=s1=e1|s2=e2 cmdOva txteng=e1 Enter Enter txteng=e2 Enter"_s);
         QCOMPARE(t.log().count(u"Svaren kan inte sparas i programmets minne"_s), 1);
+
+        // A full disk: the first answer is kept, the next ones cannot be; practice goes on, one message.
+        QProcess run;
+        run.start(QCoreApplication::applicationFilePath(),
+                  {u"--child"_s, u"practise 6 full"_s, home.filePath(u"full.sqlite"_s)});
+        QVERIFY(run.waitForFinished(60000));
+        const QByteArray said = run.readAllStandardOutput();
+        QVERIFY2(run.exitCode() == 0 && said.contains("answered 6\n") && said.contains("messages 1\n"),
+                 said.constData());
     }
 
     // A store that is no database is set aside with one message; a new one works.
