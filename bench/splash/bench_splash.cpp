@@ -40,7 +40,7 @@ Timing startOnce(const FixedPaths &paths)
     SystemClock clock;
     SystemRandom random;
     LazySpeaker speaker; // never asked: nothing loads
-    LazyStore store; // never loaded: the main window does not show
+    LazyStore store;     // never loaded: the main window does not show
     Program program({dialogs, clock, random, paths, speaker, store, [] {}});
 
     QElapsedTimer timer;

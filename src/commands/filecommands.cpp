@@ -163,8 +163,9 @@ bool openCommand(Session &session)
     if (who.open == FileTarget::FixedFile) {
         // No dialog to cancel here: one stray key must not throw away typed pairs.
         if (session.hasUnsavedPairs() &&
-            !dialogs.askYesNoDefaultNo(QStringLiteral("Vill du ersätta glosorna i listan med glosorna i filen?"),
-                                       QStringLiteral("Öppna glosor")))
+            !dialogs.askYesNoDefaultNo(
+                QStringLiteral("Vill du ersätta glosorna i listan med glosorna i filen?"),
+                QStringLiteral("Öppna glosor")))
             return false;
         command = Command::FixedOpen;
         path = session.paths().forReading(fixedOpenPath(who.fixedFile));

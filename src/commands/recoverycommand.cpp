@@ -1,5 +1,6 @@
 #include "commands/recoverycommand.h"
 
+#include "core/recovery.h"
 #include "core/session.h"
 
 namespace {
@@ -43,6 +44,6 @@ void offerRecoveredPairs(Session &session)
             result = store.dropEndedCopy(copy.id);
         }
         if (!result.ok() && !std::exchange(told, true))
-            dialogs.inform(QStringLiteral("Glosorna kan inte kopieras för återställning: ") + result.error);
+            dialogs.inform(recoveryProblemText(result.error));
     }
 }

@@ -63,8 +63,9 @@ FileDialogRequest exportDialogRequest()
 FileDialogRequest importDialogRequest()
 {
     return {.title = QStringLiteral("Importera glosor"),
-            .filter = QStringLiteral("Alla ordlistor (*.txt *.tsv *.csv *.kvtml)|*.txt *.tsv *.csv *.kvtml|") +
-                      TextFilter + KvtmlFilter + QStringLiteral("|Alla filer (*)|*"),
+            .filter =
+                QStringLiteral("Alla ordlistor (*.txt *.tsv *.csv *.kvtml)|*.txt *.tsv *.csv *.kvtml|") +
+                TextFilter + KvtmlFilter + QStringLiteral("|Alla filer (*)|*"),
             .confirmReplace = false,
             .mustExist = true,
             .typeGivesExtension = false};
@@ -174,7 +175,11 @@ QString importResultText(int added, int skipped)
 {
     const QString pairs = added == 1 ? QStringLiteral("glosa") : QStringLiteral("glosor");
     const QString lines = skipped == 1 ? QStringLiteral("rad") : QStringLiteral("rader");
-    return QStringLiteral("%1 %2 lades till. %3 %4 hoppades över.").arg(added).arg(pairs).arg(skipped).arg(lines);
+    return QStringLiteral("%1 %2 lades till. %3 %4 hoppades över.")
+        .arg(added)
+        .arg(pairs)
+        .arg(skipped)
+        .arg(lines);
 }
 
 QString importTooLargeText()

@@ -20,11 +20,11 @@ QString fixedOpenPath(const QString &name);
 QString fixedSavePath(const QString &name);
 
 // The four ways the routines show an error number, each exactly so.
-QString saveErrorText(int error);        // "Error=": the chosen file cannot be written
-QString fixedOpenErrorText(int error);   // "Fel vid öppna. Error =": a fixed path cannot be reached
-QString pendingOpenErrorText(int error); // "Error= ": the chosen path is broken; reading goes on
-QString readErrorText(int error);        // "Error = ": the file cannot be read
-QString writeFailedText(int error);      // writing failed; the old file is unharmed
+QString saveErrorText(int error);              // "Error=": the chosen file cannot be written
+QString fixedOpenErrorText(int error);         // "Fel vid öppna. Error =": a fixed path cannot be reached
+QString pendingOpenErrorText(int error);       // "Error= ": the chosen path is broken; reading goes on
+QString readErrorText(int error);              // "Error = ": the file cannot be read
+QString writeFailedText(int error);            // writing failed; the old file is unharmed
 QString backupKeptText(const QString &backup); // where the old bytes wait after a failed in-place write
 
 // At the start: the backups that saves killed while writing in place left, by
@@ -47,5 +47,5 @@ QString writeProblemText(const FileOutcome &problem);
 // The message that ends an import: how many pairs came and how many lines not.
 QString importResultText(int added, int skipped);
 QString importTooLargeText();
-QString notTextText(); // an import of a file that is no text
+QString notTextText();     // an import of a file that is no text
 QString badDocumentText(); // an import of a broken or hostile KDE vocabulary document

@@ -6,8 +6,8 @@ namespace {
 // The AppState field of each slot: three per window, in WindowColors order.
 template <class State> auto &field(State &state, ColorSlot slot)
 {
-    static constexpr std::array<ColorValue WindowColors::*, 3> Fields{&WindowColors::back, &WindowColors::boxBack,
-                                                                     &WindowColors::text};
+    static constexpr std::array<ColorValue WindowColors::*, 3> Fields{
+        &WindowColors::back, &WindowColors::boxBack, &WindowColors::text};
     auto &colors = slot < PracticeBack ? state.entryColors : state.practiceColors;
     return colors.*Fields[std::size_t(slot % 3)];
 }

@@ -2,22 +2,26 @@
 
 #include "core/session.h"
 
+namespace {
+// A store that cannot keep the answers is told of once per run.
+void tellOnce(Session &session, const StoreOutcome &outcome)
+{
+    if (!outcome.ok() && !std::exchange(session.reviewProblemTold, true))
+        session.dialogs().inform(QStringLiteral("Svaren kan inte sparas i programmets minne: ") +
+                                 outcome.error);
+}
+} // namespace
+
 void recordAnswer(Session &session, const WordPair &pair, bool englishShown, ReviewOutcome outcome,
                   const QString &typed)
 {
-    const StoreOutcome stored =
-        session.store().recordReview({session.clock().moment(), pair, englishShown, outcome, typed});
-    if (!stored.ok() && !std::exchange(session.reviewProblemTold, true))
-        session.dialogs().inform(QStringLiteral("Svaren kan inte sparas i programmets minne: ") +
-                                 stored.error);
+    tellOnce(session,
+             session.store().recordReview({session.clock().moment(), pair, englishShown, outcome, typed}));
 }
 
 void carryHistory(Session &session, const WordPair &from, const WordPair &to)
 {
-    const StoreOutcome moved = session.store().renamePair(from, to);
-    if (!moved.ok() && !std::exchange(session.reviewProblemTold, true))
-        session.dialogs().inform(QStringLiteral("Svaren kan inte sparas i programmets minne: ") +
-                                 moved.error);
+    tellOnce(session, session.store().renamePair(from, to));
 }
 
 QList<WordPair> todaysPairs(Session &session)

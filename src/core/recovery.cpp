@@ -3,6 +3,11 @@
 #include "core/session.h"
 #include "core/store.h"
 
+QString recoveryProblemText(const QString &error)
+{
+    return QStringLiteral("Glosorna kan inte kopieras för återställning: ") + error;
+}
+
 Recovery::Recovery(Session &session)
     : m_session(session)
 {
@@ -46,5 +51,5 @@ void Recovery::tell(const QString &error)
 {
     if (error.isEmpty() || std::exchange(m_told, true))
         return;
-    m_session.dialogs().inform(QStringLiteral("Glosorna kan inte kopieras för återställning: ") + error);
+    m_session.dialogs().inform(recoveryProblemText(error));
 }

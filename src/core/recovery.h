@@ -5,6 +5,9 @@
 
 class Session;
 
+// The one message of a store that cannot keep the copy.
+QString recoveryProblemText(const QString &error);
+
 // Keeps a copy of the session's list in the store while it holds unsaved
 // pairs: written at most a second after each change (changes in between are
 // coalesced) and at once when the program is asked to end; removed once the

@@ -36,8 +36,8 @@ public:
     explicit Session(Services services);
 
     AppState state;
-    PracticeState practice; // outlives every reload of the practice window
-    OptionsState options;   // outlives every reload of the options window
+    PracticeState practice;         // outlives every reload of the practice window
+    OptionsState options;           // outlives every reload of the options window
     bool reviewProblemTold = false; // a store that cannot take answers is told of once per run
 
     const WordList &list() const { return m_list; }

@@ -24,7 +24,7 @@ enum class Login {
 };
 
 struct User {
-    QString caption;      // of the option button; the login's name box starts with it
+    QString caption; // of the option button; the login's name box starts with it
     Login login = Login::Refused;
     QString loginMessage; // after the login is accepted, or why it is refused (empty: no box)
     FileAccess access = FileAccess::OtherUser;

@@ -190,8 +190,8 @@ void removeBackupsOf(const QByteArray &target)
     eachBackup([&](const QByteArray &path, int fd, const struct stat &) {
         const std::optional<QByteArray> of = targetOf(fd);
         struct stat info {};
-        if (of && (*of == target || (known && ::stat(of->constData(), &info) == 0 && info.st_dev == saved.st_dev &&
-                                     info.st_ino == saved.st_ino)))
+        if (of && (*of == target || (known && ::stat(of->constData(), &info) == 0 &&
+                                     info.st_dev == saved.st_dev && info.st_ino == saved.st_ino)))
             ::unlink(path.constData());
     });
 }

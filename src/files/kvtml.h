@@ -35,6 +35,7 @@ std::optional<Parsed> parse(const QByteArray &bytes);
 // as 1, titled title, one entry per pair in list order, UTF-8. Nothing when a
 // word holds a character XML cannot carry; the first such word is put in
 // badWord.
-std::optional<QByteArray> format(const QList<WordPair> &pairs, const QString &title, QString *badWord = nullptr);
+std::optional<QByteArray> format(const QList<WordPair> &pairs, const QString &title,
+                                 QString *badWord = nullptr);
 
 } // namespace Kvtml

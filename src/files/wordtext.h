@@ -27,7 +27,6 @@ QByteArray format(const QList<WordPair> &pairs, Format format);
 struct Parsed {
     QList<WordPair> pairs;
     int skipped = 0; // lines without two words: a field empty, or longer than any word
-
 };
 
 // The pairs of a text file's bytes. The bytes are UTF-8 (with or without a

@@ -27,7 +27,8 @@ void AppearancePage::buildClockFrame(const Form &window)
     m_optklockan[1]->setChecked(true);
     window.placeTwips(frame, 0, 0, 2520, 1080);
     for (int index = 0; index < m_optklockan.size(); ++index)
-        connect(m_optklockan[index], &QRadioButton::clicked, this, [this, index] { emit clockPreviewed(index == 1); });
+        connect(m_optklockan[index], &QRadioButton::clicked, this,
+                [this, index] { emit clockPreviewed(index == 1); });
 }
 
 void AppearancePage::buildColorFrame(const Form &window)

@@ -29,9 +29,9 @@ signals:
     void clockPreviewed(bool shown);
 
 private:
-    void pickColor();             // "Ändra:"
-    void chooseText();            // "Färg på all text"
-    void chooseBoxes();           // "Färg på textrutorna"
+    void pickColor();   // "Ändra:"
+    void chooseText();  // "Färg på all text"
+    void chooseBoxes(); // "Färg på textrutorna"
     // "Bakgrunds färg", "I Glosinmatiningen" and "I Glosträningen".
     void resetChangeCaption();
 

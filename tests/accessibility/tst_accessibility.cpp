@@ -99,7 +99,8 @@ private slots:
              options + "optklockan_0 optklockan_1 chebak chetxtrut chetxt cheglos cheova Command1" + end},
             {"options, practice", "mnuAltutse tbsOptions=1",
              options +
-                 "optOrdn_0 optOrdn_1 opglosggr_0 opglosggr_1 chkForhor opGlos_0 opGlos_1 opGlos_2 opGlos_3 opGlos_4 "
+                 "optOrdn_0 optOrdn_1 opglosggr_0 opglosggr_1 chkForhor opGlos_0 opGlos_1 opGlos_2 opGlos_3 "
+                 "opGlos_4 "
                  "opGlos_5" +
                  end},
             {"options, users", "mnuAltutse tbsOptions=2",

@@ -130,8 +130,8 @@ private slots:
             const int margin = qCeil(15 / 25.4 * 40) - 1; // pixels at 40 dpi, less one for rounding
             for (int y = 0; y < page.height(); ++y) {
                 for (int x = 0; x < page.width(); ++x) {
-                    const bool inside = x >= margin && y >= margin && x < page.width() - margin &&
-                                        y < page.height() - margin;
+                    const bool inside =
+                        x >= margin && y >= margin && x < page.width() - margin && y < page.height() - margin;
                     QVERIFY2(inside || page.pixel(x, y) == qRgb(255, 255, 255), qPrintable(name));
                 }
             }

@@ -1,11 +1,11 @@
 #include "tour.h"
 
-#include "splash/frmsplash.h"
 #include "edit/frmbort.h"
 #include "entry/frmglos.h"
 #include "entry/frmglosor.h"
 #include "options/frmalt.h"
 #include "practice/frmova.h"
+#include "splash/frmsplash.h"
 #include "support/testprogram.h"
 
 #include <QMenu>

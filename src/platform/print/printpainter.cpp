@@ -102,7 +102,8 @@ public:
             return;
         QTextOption centred = wrapping();
         centred.setAlignment(Qt::AlignHCenter);
-        const QRectF line(0, m_area.bottom() + m_pad, m_area.width(), m_painter.fontMetrics().height() + m_pad);
+        const QRectF line(0, m_area.bottom() + m_pad, m_area.width(),
+                          m_painter.fontMetrics().height() + m_pad);
         m_painter.drawText(line, QStringLiteral("Sida %1 av %2").arg(m_page).arg(m_total), centred);
     }
 

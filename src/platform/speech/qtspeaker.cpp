@@ -9,7 +9,8 @@ QTextToSpeech *QtSpeaker::engineFor(SpeechLanguage language)
     const int key = int(language);
     if (m_engines.contains(key))
         return m_engines.value(key);
-    const QLocale::Language wanted = language == SpeechLanguage::Swedish ? QLocale::Swedish : QLocale::English;
+    const QLocale::Language wanted =
+        language == SpeechLanguage::Swedish ? QLocale::Swedish : QLocale::English;
     QTextToSpeech *found = nullptr;
     for (const QString &name : QTextToSpeech::availableEngines()) {
         auto *engine = new QTextToSpeech(name, this);
