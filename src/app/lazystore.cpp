@@ -65,6 +65,16 @@ StoreOutcome LazyStore::renamePair(const WordPair &from, const WordPair &to)
     return loaded() ? m_store->renamePair(from, to) : Missing;
 }
 
+QList<PairHistory> LazyStore::historyOf(const QList<WordPair> &pairs, QDate since)
+{
+    return loaded() ? m_store->historyOf(pairs, since) : QList<PairHistory>(pairs.size());
+}
+
+StoreOutcome LazyStore::forget(const QList<WordPair> &pairs)
+{
+    return loaded() ? m_store->forget(pairs) : Missing;
+}
+
 QDate LazyStore::testDate()
 {
     return loaded() ? m_store->testDate() : QDate();

@@ -96,4 +96,14 @@ bool dueOn(const Card &card, QDate today, QDate testDate)
     return testDate.isValid() && testDate >= today && card.last < today && recall(card, testDate) < Retention;
 }
 
+QDate nextDue(const Card &card, QDate today, QDate testDate)
+{
+    // After today the test date's rule holds every day or none until the test.
+    for (const QDate day : {today, today.addDays(1)}) {
+        if (dueOn(card, day, testDate))
+            return day;
+    }
+    return card.due;
+}
+
 } // namespace Schedule

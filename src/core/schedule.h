@@ -33,5 +33,7 @@ int interval(double stability);
 // or after today, a recall on that date below 0.9 (so that by the test every
 // pair is expected to be known with at least that chance).
 bool dueOn(const Card &card, QDate today, QDate testDate = {});
+// The first day from today on that dueOn holds, if the card is not asked before.
+QDate nextDue(const Card &card, QDate today, QDate testDate = {});
 
 } // namespace Schedule

@@ -46,6 +46,19 @@ struct Review {
 // each day counts, right at the first try as Good and anything else as Again.
 Schedule::Card cardFromLog(const QList<std::pair<QDate, ReviewOutcome>> &log);
 
+// How often a pair was asked and how often it was known at once. A question
+// is asked once however many answers and hints it takes.
+struct Tally {
+    int asked = 0;
+    int rightFirstTry = 0; // right at the first try, without a hint
+
+    friend bool operator==(const Tally &, const Tally &) = default;
+};
+struct PairHistory {
+    Tally total;
+    QList<std::pair<QDate, Tally>> days; // the days asked from a given day on, oldest first
+};
+
 // Errors as values: empty when the store did what was asked.
 struct StoreOutcome {
     QString error;
@@ -77,6 +90,10 @@ public:
     virtual QList<Schedule::Card> cardsOf(const QList<WordPair> &pairs) = 0;
     // A pair changed in the edit window takes its history along.
     virtual StoreOutcome renamePair(const WordPair &from, const WordPair &to) = 0;
+    // The history of pairs, in the same order, with the days from since on.
+    virtual QList<PairHistory> historyOf(const QList<WordPair> &pairs, QDate since) = 0;
+    // Forgets every answer and the card of pairs: they are new again.
+    virtual StoreOutcome forget(const QList<WordPair> &pairs) = 0;
     // The test date the schedule aims at; invalid: none.
     virtual QDate testDate() = 0;
     virtual StoreOutcome setTestDate(QDate date) = 0;

@@ -28,6 +28,8 @@ public:
     StoreOutcome recordReview(const Review &review) override;
     QList<Schedule::Card> cardsOf(const QList<WordPair> &pairs) override;
     StoreOutcome renamePair(const WordPair &from, const WordPair &to) override;
+    QList<PairHistory> historyOf(const QList<WordPair> &pairs, QDate since) override;
+    StoreOutcome forget(const QList<WordPair> &pairs) override;
     QDate testDate() override;
     StoreOutcome setTestDate(QDate date) override;
     QString takeNotice() override;

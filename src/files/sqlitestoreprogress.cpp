@@ -109,6 +109,58 @@ StoreOutcome SqliteStore::renamePair(const WordPair &from, const WordPair &to)
     return finish(problem);
 }
 
+QList<PairHistory> SqliteStore::historyOf(const QList<WordPair> &pairs, QDate since)
+{
+    QList<PairHistory> histories(pairs.size());
+    if (!open().isEmpty())
+        return histories;
+    // A question begins with the pair's first answer, with one after the
+    // answer that ended the question before (right, at once or after a miss),
+    // and with one on another day or the other word shown (the question before
+    // was left unanswered). Days before since are summed in one row, day 0.
+    SqlError error;
+    SqlStatement read =
+        m_db.prepare("SELECT CASE WHEN day >= ? THEN day ELSE 0 END AS d, count(*), sum(outcome = 1) FROM ("
+                     "  SELECT day, outcome, shown, lag(outcome) OVER w AS o, lag(day) OVER w AS pd, "
+                     "lag(shown) OVER w AS ps"
+                     "  FROM review WHERE swedish = ? AND english = ? WINDOW w AS (ORDER BY at, id)) "
+                     "WHERE o IS NULL OR o IN (1, 5) OR pd <> day OR ps <> shown GROUP BY d ORDER BY d",
+                     error);
+    for (qsizetype i = 0; i < pairs.size() && !error; ++i) {
+        read.reset();
+        read.bind(1, since.toJulianDay()).bind(2, pairs[i].swedish).bind(3, pairs[i].english);
+        PairHistory &history = histories[i];
+        while (read.next(error)) {
+            const Tally tally{int(read.integer(1)), int(read.integer(2))};
+            history.total.asked += tally.asked;
+            history.total.rightFirstTry += tally.rightFirstTry;
+            if (const qint64 day = read.integer(0))
+                history.days.append({QDate::fromJulianDay(day), tally});
+        }
+    }
+    return histories;
+}
+
+StoreOutcome SqliteStore::forget(const QList<WordPair> &pairs)
+{
+    if (const QString problem = writable(); !problem.isEmpty())
+        return {problem};
+    if (SqlError error = m_db.begin())
+        return {error.text};
+    SqlError error;
+    SqlStatement reviews = m_db.prepare("DELETE FROM review WHERE swedish = ? AND english = ?", error);
+    SqlStatement card = m_db.prepare("DELETE FROM card WHERE swedish = ? AND english = ?", error);
+    for (qsizetype i = 0; i < pairs.size() && !error; ++i) {
+        for (SqlStatement *statement : {&reviews, &card}) {
+            if (!error) {
+                statement->reset();
+                error = statement->bind(1, pairs[i].swedish).bind(2, pairs[i].english).run();
+            }
+        }
+    }
+    return finish(error.text);
+}
+
 QDate SqliteStore::testDate()
 {
     if (!open().isEmpty())

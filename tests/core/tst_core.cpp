@@ -1,7 +1,11 @@
 #include "core/practiceengine.h"
+#include "core/progressreport.h"
 #include "core/store.h"
 #include "core/textnumber.h"
+#include "files/sqlitestore.h"
 #include "support/fakes.h"
+
+#include <QTemporaryDir>
 
 using Outcome = PracticeEngine::Outcome;
 
@@ -32,6 +36,18 @@ struct Drill {
     QString asked; // the word of each R and W, "end" when the pass ends there; empty: not checked
     QString missed;
 };
+// Answers a store keeps, for a pair: per day from today, that day's questions, each a letter per answer: R
+// right at once, W wrong, H a hint, S the answer shown, A right after a miss.
+void answer(Store &store, const WordPair &pair, QDate today, const QList<std::pair<int, QString>> &days)
+{
+    for (const auto &[offset, questions] : days) {
+        QDateTime at(today.addDays(offset), QTime(12, 0));
+        for (const QChar letter : questions)
+            if (letter != u' ')
+                store.recordReview(
+                    {at = at.addSecs(1), pair, false, ReviewOutcome(u"RWHSA"_s.indexOf(letter) + 1), {}});
+    }
+}
 QString rights(int count)
 {
     return u"R N "_s.repeated(count).chopped(3);
@@ -220,6 +236,71 @@ private slots:
         // date counts for nothing; asked today already: not again; on its due day: due.
         QCOMPARE(due.join(u' '), u"0 0 0 1 0 0 1 1"_s);
         QVERIFY(Schedule::dueOn({}, day)); // never answered
+    }
+
+    // The figures of each pair from its answers: questions asked (one however many answers it takes; one
+    // left unanswered ends with its day), known at once, the last day practised and the next due (days from
+    // today), and the chance of recall today in percent.
+    void pairFigures()
+    {
+        struct Row {
+            const char *name;
+            QList<std::pair<int, QString>> days;
+            QString figures;
+        };
+        const QDate today(2026, 12, 7);
+        for (const Row &row : QList<Row>{
+                 {"never asked", {}, "0 0 - 0 -"},
+                 {"right at once", {{0, "R"}}, "1 1 0 2 100"},
+                 {"a miss, then right", {{0, "WA"}}, "1 0 0 1 100"},
+                 {"hints, the answer shown", {{-1, "HHSA"}}, "1 0 -1 0 77"},
+                 {"days apart", {{-3, "R"}, {-1, "HA R"}}, "3 2 -1 0 86"},
+                 {"left unanswered, then right", {{-2, "W"}, {0, "R"}}, "2 1 0 2 100"},
+             }) {
+            NAME_ROW_ON_FAILURE(row);
+            const QTemporaryDir home;
+            SqliteStore store(home.filePath(u"s.sqlite"_s));
+            answer(store, {u"hus"_s, u"house"_s}, today, row.days);
+            const PairProgress pair = progressReport(store, {{u"hus"_s, u"house"_s}}, today).pairs.value(0);
+            const auto days = [today](QDate day) {
+                return day.isValid() ? QString::number(today.daysTo(day)) : u"-"_s;
+            };
+            QCOMPARE(u"%1 %2 %3 %4 %5"_s.arg(pair.tally.asked)
+                         .arg(pair.tally.rightFirstTry)
+                         .arg(days(pair.last), days(pair.next),
+                              pair.recall < 0 ? u"-"_s : QString::number(qRound(pair.recall * 100))),
+                     row.figures);
+        }
+    }
+
+    // The days: questions of the last 30 days by day, known at once and the rest, and the pairs due in the
+    // next 14, each pair once however often it is listed; a test date brings pairs forward; forgotten pairs
+    // are new, so due today.
+    void dayFigures()
+    {
+        const QDate today(2026, 12, 7);
+        const QTemporaryDir home;
+        SqliteStore store(home.filePath(u"s.sqlite"_s));
+        const WordPair hus{u"hus"_s, u"house"_s}, bil{u"bil"_s, u"car"_s};
+        answer(store, hus, today, {{-40, "R"}, {-29, "R WA"}, {-3, "WA"}, {0, "R"}});
+        answer(store, bil, today, {{0, "HA"}});
+        const auto figures = [&] {
+            const ProgressReport report = progressReport(store, {hus, bil, hus}, today);
+            QStringList days;
+            for (const DayAnswers &day : report.pastDays)
+                if (day.rightFirstTry + day.rest)
+                    days << u"%1:%2+%3"_s.arg(today.daysTo(day.day)).arg(day.rightFirstTry).arg(day.rest);
+            days << u"|"_s;
+            for (const DayDue &day : report.comingDays)
+                if (day.pairs)
+                    days << u"%1:%2"_s.arg(today.daysTo(day.day)).arg(day.pairs);
+            return days.join(u' ');
+        };
+        QCOMPARE(figures(), u"-29:1+1 -3:0+1 0:1+1 | 1:1 7:1"_s);
+        store.setTestDate(today.addDays(9)); // hus would be below 0.9 by then
+        QCOMPARE(figures(), u"-29:1+1 -3:0+1 0:1+1 | 1:2"_s);
+        QVERIFY(store.forget({hus}).ok());
+        QCOMPARE(figures(), u"0:0+1 | 0:1 1:1"_s);
     }
 
     // A typed number is read as far as it goes: blanks skipped, a point, a signed exponent.
