@@ -10,6 +10,7 @@
 #include "entry/frmglosor.h"
 #include "options/frmalt.h"
 #include "practice/frmova.h"
+#include "progress/frmframsteg.h"
 #include "splash/frmsplash.h"
 
 #include <QGuiApplication>
@@ -93,6 +94,7 @@ void Program::wire(FrmGlos &main)
         frmOva.get().startPractice(today);
         frmglos.unload();
     });
+    QObject::connect(&main, &FrmGlos::progressRequested, &main, [this] { frmFramsteg.get().showProgress(); });
     QObject::connect(&main, &FrmGlos::editRequested, &main, [this] { openEdit(); });
     QObject::connect(&main, &FrmGlos::viewRequested, &main, [this] {
         FrmGlosor &view = frmglosor.get();
@@ -152,6 +154,15 @@ void Program::wire(FrmBort &edit)
                          backToMain();
                      });
     QObject::connect(&edit, &FrmBort::closed, &edit, [this] { backToMain(); });
+}
+
+void Program::wire(FrmFramsteg &progress)
+{
+    // Back to the main window, unless it went meanwhile (to practice, say).
+    QObject::connect(&progress, &FrmFramsteg::closed, &progress, [this] {
+        if (frmglos.loaded())
+            backToMain();
+    });
 }
 
 void Program::openOptions(OptionsCaller caller)

@@ -8,6 +8,7 @@
 
 class FrmAlt;
 class FrmBort;
+class FrmFramsteg;
 class FrmGlos;
 class FrmGlosor;
 class FrmOva;
@@ -47,6 +48,7 @@ private:
     void wire(FrmOva &window);
     void wire(FrmAlt &window);
     void wire(FrmBort &window);
+    void wire(FrmFramsteg &window);
     void openOptions(OptionsCaller caller);
     void openEdit();
     void backToMain();
@@ -67,4 +69,5 @@ public:
     FormSlot<FrmOva> frmOva = slot<FrmOva>();
     FormSlot<FrmAlt> frmAlt = slot<FrmAlt>();
     FormSlot<FrmBort> frmBort = slot<FrmBort>();
+    FormSlot<FrmFramsteg> frmFramsteg = slot<FrmFramsteg>();
 };

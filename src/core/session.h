@@ -75,6 +75,8 @@ public:
 signals:
     void listChanged();
     void savedChanged();
+    // What the store remembers of the list's pairs changed other than by practice.
+    void progressChanged();
 
 private:
     Services m_services;

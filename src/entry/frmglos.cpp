@@ -21,6 +21,7 @@ FrmGlos::FrmGlos(Session &session)
     buildControls();
     buildMenus();
     connect(&session, &Session::listChanged, this, &FrmGlos::showList);
+    connect(&session, &Session::progressChanged, this, &FrmGlos::enableMissed);
 }
 
 void FrmGlos::buildControls()
@@ -93,6 +94,7 @@ void FrmGlos::buildMenus()
                               &FrmGlos::missedPracticeRequested);
     m_mnuAltDagens = addItem(alt, QStringLiteral("Öva på &dagens glosor"), "mnuAltDagens",
                              &FrmGlos::todaysPracticeRequested);
+    addItem(alt, QStringLiteral("&Visa framsteg..."), "mnuAltFramsteg", &FrmGlos::progressRequested);
     addItem(alt, QStringLiteral("&Exportera som text..."), "mnuAltExport", &FrmGlos::exportRequested);
     addItem(alt, QStringLiteral("&Importera text..."), "mnuAltImport", &FrmGlos::importRequested);
     addItem(alt, QStringLiteral("Skriv &ut..."), "mnuAltSkrivUt", &FrmGlos::printRequested,

@@ -20,6 +20,7 @@ signals:
     void practiceRequested();
     void missedPracticeRequested(); // "Öva på &missade glosor"
     void todaysPracticeRequested(); // "Öva på &dagens glosor"
+    void progressRequested();       // "&Visa framsteg..."
     void editRequested();
     void viewRequested();
     void saveRequested();

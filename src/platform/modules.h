@@ -7,3 +7,5 @@
 // command needs (speech, printing) so that start-up never loads it: the
 // module is loaded on the first call. nullptr where it is not there.
 QFunctionPointer moduleFunction(const QString &module, const char *function);
+// Where a build's tests and tools find the modules built beside them: looked in first.
+void setModuleFolder(const QString &folder);

@@ -112,6 +112,7 @@ private slots:
              "frmBort *txtsv(Skriv in det nya ordet i rutan) txteng(Skriv in den nya översättningen) "
              "cmdlaggtill "
              "cmdBak txtglosor"},
+            {"progress", "mnuAltFramsteg", "frmFramsteg *grdFramsteg cmdStang"}, // nothing to forget yet
         });
     }
     void windows()

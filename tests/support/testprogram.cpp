@@ -1,5 +1,7 @@
 #include "support/testprogram.h"
 
+#include "platform/modules.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -17,6 +19,8 @@ TestProgram::TestProgram(const QString &storeFile)
     session.state.applyStartDefaults();
     // Backups of saves made in place go to a cache folder of this program's own.
     qputenv("XDG_CACHE_HOME", QFile::encodeName(dataHome.filePath(u"cache"_s)));
+    // The charts are drawn by the module built beside the program.
+    setModuleFolder(u"" ORDKVARNEN_BUILD_MODULES ""_s);
 }
 
 TestProgram::~TestProgram()

@@ -5,6 +5,7 @@
 #include "entry/frmglosor.h"
 #include "options/frmalt.h"
 #include "practice/frmova.h"
+#include "progress/frmframsteg.h"
 #include "splash/frmsplash.h"
 #include "support/testprogram.h"
 
@@ -34,6 +35,29 @@ bool useFixedLook()
     QApplication::setCursorFlashTime(0);
     return true;
 }
+
+namespace {
+// Three weeks of practice before today: each pair every third day, now and
+// then missed first.
+void practisedBefore(TestProgram &t)
+{
+    const QList<WordPair> pairs = t.session.list().pairs();
+    const QDateTime now = t.clock.moment();
+    for (int day = -21; day < 0; ++day) {
+        for (int i = 0; i < pairs.size(); ++i) {
+            if ((day + i) % 3 != 0)
+                continue;
+            const QDateTime at = now.addDays(day).addSecs(i * 60);
+            if ((i * 5 - day) % 4 == 0) {
+                t.store.recordReview({at, pairs[i], false, ReviewOutcome::Wrong, QStringLiteral("fel")});
+                t.store.recordReview({at.addSecs(5), pairs[i], false, ReviewOutcome::RightAfterMiss, {}});
+            } else {
+                t.store.recordReview({at, pairs[i], false, ReviewOutcome::RightFirstTry, {}});
+            }
+        }
+    }
+}
+} // namespace
 
 void tourWindows(TestProgram &t, const std::function<void(const QString &name, QWidget *window)> &shoot)
 {
@@ -82,4 +106,10 @@ void tourWindows(TestProgram &t, const std::function<void(const QString &name, Q
     take("edit-list", t.program.frmBort.loaded());
     t.run(QStringLiteral("txtnr=3 cmdAndra"));
     take("edit-change", t.program.frmBort.loaded());
+
+    t.program.frmBort.unload();
+    practisedBefore(t);
+    t.store.setTestDate(t.clock.date.addDays(10));
+    t.run(QStringLiteral("mnuAltFramsteg"));
+    take("progress", t.program.frmFramsteg.loaded());
 }
