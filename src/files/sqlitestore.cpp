@@ -42,6 +42,21 @@ const char *const Migrations[] = {
     " reviews INTEGER NOT NULL, lapses INTEGER NOT NULL,"
     " PRIMARY KEY(swedish, english)) WITHOUT ROWID;"
     "CREATE TABLE setting(name TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;",
+    // 3: the questions asked of each pair on each day, counted as the answers come and rebuilt from them at
+    // will. A question begins with the pair's first answer, with one after the answer that ended the question
+    // before (right, at once or after a miss), and with one on another day or with the other word shown (the
+    // question before was left unanswered).
+    "CREATE VIEW question AS SELECT swedish, english, day, outcome FROM ("
+    " SELECT swedish, english, day, outcome, shown,"
+    "  lag(outcome) OVER w AS o, lag(day) OVER w AS pd, lag(shown) OVER w AS ps FROM review"
+    "  WINDOW w AS (PARTITION BY swedish, english ORDER BY at, id))"
+    " WHERE o IS NULL OR o IN (1, 5) OR pd <> day OR ps <> shown;"
+    "CREATE TABLE question_day("
+    " swedish TEXT NOT NULL, english TEXT NOT NULL, day INTEGER NOT NULL,"
+    " asked INTEGER NOT NULL, right_first INTEGER NOT NULL,"
+    " PRIMARY KEY(swedish, english, day)) WITHOUT ROWID;"
+    "INSERT INTO question_day SELECT swedish, english, day, count(*), sum(outcome = 1) FROM question"
+    " GROUP BY swedish, english, day;",
 };
 constexpr int SchemaVersion = int(std::size(Migrations));
 

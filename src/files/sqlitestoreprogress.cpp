@@ -36,6 +36,46 @@ QString SqliteStore::putCard(const WordPair &pair, const Schedule::Card &card)
     return error.text;
 }
 
+namespace {
+const char *shownText(bool english)
+{
+    return english ? "en" : "sv";
+}
+} // namespace
+
+QString SqliteStore::countQuestion(const Review &review)
+{
+    // The rule of the view "question", for the answer after the last one
+    // before it (answers come in time's order but for a clock put back).
+    SqlError error;
+    SqlStatement last =
+        m_db.prepare("SELECT outcome, day, shown FROM review WHERE swedish = ? AND english = ? AND at <= ? "
+                     "ORDER BY at DESC, id DESC LIMIT 1",
+                     error);
+    if (!error)
+        last.bind(1, review.pair.swedish).bind(2, review.pair.english).bind(3, review.at.toMSecsSinceEpoch());
+    const qint64 day = review.at.date().toJulianDay();
+    bool begins = !error;
+    if (!error && last.next(error)) {
+        const auto ended = ReviewOutcome(last.integer(0));
+        begins = ended == ReviewOutcome::RightFirstTry || ended == ReviewOutcome::RightAfterMiss ||
+                 last.integer(1) != day || last.text(2) != QLatin1String(shownText(review.englishShown));
+    }
+    if (error || !begins)
+        return error.text;
+    SqlStatement count = m_db.prepare(
+        "INSERT INTO question_day VALUES(?, ?, ?, 1, ?) ON CONFLICT DO UPDATE SET asked = asked + 1,"
+        " right_first = right_first + excluded.right_first",
+        error);
+    if (!error)
+        error = count.bind(1, review.pair.swedish)
+                    .bind(2, review.pair.english)
+                    .bind(3, day)
+                    .bind(4, qint64(review.outcome == ReviewOutcome::RightFirstTry))
+                    .run();
+    return error.text;
+}
+
 StoreOutcome SqliteStore::recordReview(const Review &review)
 {
     if (const QString problem = writable(); !problem.isEmpty())
@@ -43,6 +83,7 @@ StoreOutcome SqliteStore::recordReview(const Review &review)
     if (SqlError error = m_db.begin())
         return {error.text};
     SqlError error;
+    QString problem = countQuestion(review);
     SqlStatement log = m_db.prepare(
         "INSERT INTO review(at, day, swedish, english, shown, outcome, typed) VALUES(?, ?, ?, ?, ?, ?, ?)",
         error);
@@ -51,11 +92,12 @@ StoreOutcome SqliteStore::recordReview(const Review &review)
                     .bind(2, review.at.date().toJulianDay())
                     .bind(3, review.pair.swedish)
                     .bind(4, review.pair.english)
-                    .bind(5, review.englishShown ? QStringLiteral("en") : QStringLiteral("sv"))
+                    .bind(5, QString::fromLatin1(shownText(review.englishShown)))
                     .bind(6, qint64(review.outcome))
                     .bind(7, review.typed)
                     .run();
-    QString problem = error.text;
+    if (problem.isEmpty())
+        problem = error.text;
     if (problem.isEmpty()) {
         const Schedule::Card before = card(review.pair, error);
         // Only the day's first outcome changes the card.
@@ -103,6 +145,20 @@ StoreOutcome SqliteStore::renamePair(const WordPair &from, const WordPair &to)
     SqlStatement drop = m_db.prepare("DELETE FROM card WHERE swedish = ? AND english = ?", error);
     if (!error)
         error = drop.bind(1, from.swedish).bind(2, from.english).run();
+    // The questions of the new words, counted again from both histories.
+    for (const char *sql :
+         {"DELETE FROM question_day WHERE swedish = ? AND english = ?",
+          "DELETE FROM question_day WHERE swedish = ?3 AND english = ?4",
+          "INSERT INTO question_day SELECT swedish, english, day, count(*), sum(outcome = 1)"
+          " FROM question WHERE swedish = ?3 AND english = ?4 GROUP BY day"}) {
+        SqlStatement step = m_db.prepare(sql, error);
+        if (!error)
+            error = step.bind(1, from.swedish)
+                        .bind(2, from.english)
+                        .bind(3, to.swedish)
+                        .bind(4, to.english)
+                        .run();
+    }
     QString problem = error.text;
     if (problem.isEmpty() && !log.isEmpty())
         problem = putCard(to, cardFromLog(log));
@@ -114,18 +170,12 @@ QList<PairHistory> SqliteStore::historyOf(const QList<WordPair> &pairs, QDate si
     QList<PairHistory> histories(pairs.size());
     if (!open().isEmpty())
         return histories;
-    // A question begins with the pair's first answer, with one after the
-    // answer that ended the question before (right, at once or after a miss),
-    // and with one on another day or the other word shown (the question before
-    // was left unanswered). Days before since are summed in one row, day 0.
+    // Days before since are summed in one row, day 0.
     SqlError error;
-    SqlStatement read =
-        m_db.prepare("SELECT CASE WHEN day >= ? THEN day ELSE 0 END AS d, count(*), sum(outcome = 1) FROM ("
-                     "  SELECT day, outcome, shown, lag(outcome) OVER w AS o, lag(day) OVER w AS pd, "
-                     "lag(shown) OVER w AS ps"
-                     "  FROM review WHERE swedish = ? AND english = ? WINDOW w AS (ORDER BY at, id)) "
-                     "WHERE o IS NULL OR o IN (1, 5) OR pd <> day OR ps <> shown GROUP BY d ORDER BY d",
-                     error);
+    SqlStatement read = m_db.prepare(
+        "SELECT CASE WHEN day >= ? THEN day ELSE 0 END AS d, sum(asked), sum(right_first) FROM question_day"
+        " WHERE swedish = ? AND english = ? GROUP BY d ORDER BY d",
+        error);
     for (qsizetype i = 0; i < pairs.size() && !error; ++i) {
         read.reset();
         read.bind(1, since.toJulianDay()).bind(2, pairs[i].swedish).bind(3, pairs[i].english);
@@ -150,8 +200,10 @@ StoreOutcome SqliteStore::forget(const QList<WordPair> &pairs)
     SqlError error;
     SqlStatement reviews = m_db.prepare("DELETE FROM review WHERE swedish = ? AND english = ?", error);
     SqlStatement card = m_db.prepare("DELETE FROM card WHERE swedish = ? AND english = ?", error);
+    SqlStatement questions =
+        m_db.prepare("DELETE FROM question_day WHERE swedish = ? AND english = ?", error);
     for (qsizetype i = 0; i < pairs.size() && !error; ++i) {
-        for (SqlStatement *statement : {&reviews, &card}) {
+        for (SqlStatement *statement : {&reviews, &card, &questions}) {
             if (!error) {
                 statement->reset();
                 error = statement->bind(1, pairs[i].swedish).bind(2, pairs[i].english).run();

@@ -3,6 +3,7 @@
 #include "core/store.h"
 #include "core/textnumber.h"
 #include "files/sqlitestore.h"
+#include "platform/sqlite.h"
 #include "support/fakes.h"
 
 #include <QTemporaryDir>
@@ -37,15 +38,19 @@ struct Drill {
     QString missed;
 };
 // Answers a store keeps, for a pair: per day from today, that day's questions, each a letter per answer: R
-// right at once, W wrong, H a hint, S the answer shown, A right after a miss.
+// right at once, W wrong, H a hint, S the answer shown, A right after a miss; after "e" the English word
+// shown.
 void answer(Store &store, const WordPair &pair, QDate today, const QList<std::pair<int, QString>> &days)
 {
     for (const auto &[offset, questions] : days) {
         QDateTime at(today.addDays(offset), QTime(12, 0));
+        bool english = false;
         for (const QChar letter : questions)
-            if (letter != u' ')
+            if (letter == u'e')
+                english = true;
+            else if (letter != u' ')
                 store.recordReview(
-                    {at = at.addSecs(1), pair, false, ReviewOutcome(u"RWHSA"_s.indexOf(letter) + 1), {}});
+                    {at = at.addSecs(1), pair, english, ReviewOutcome(u"RWHSA"_s.indexOf(letter) + 1), {}});
     }
 }
 QString rights(int count)
@@ -239,8 +244,8 @@ private slots:
     }
 
     // The figures of each pair from its answers: questions asked (one however many answers it takes; one
-    // left unanswered ends with its day), known at once, the last day practised and the next due (days from
-    // today), and the chance of recall today in percent.
+    // left unanswered ends with its day or the other word asked), known at once, the last day practised and
+    // the next due (days from today), and the chance of recall today in percent.
     void pairFigures()
     {
         struct Row {
@@ -256,20 +261,25 @@ private slots:
                  {"hints, the answer shown", {{-1, "HHSA"}}, "1 0 -1 0 77"},
                  {"days apart", {{-3, "R"}, {-1, "HA R"}}, "3 2 -1 0 86"},
                  {"left unanswered, then right", {{-2, "W"}, {0, "R"}}, "2 1 0 2 100"},
+                 {"left, then the other word right", {{0, "WeR"}}, "2 1 0 1 100"},
              }) {
             NAME_ROW_ON_FAILURE(row);
             const QTemporaryDir home;
             SqliteStore store(home.filePath(u"s.sqlite"_s));
             answer(store, {u"hus"_s, u"house"_s}, today, row.days);
-            const PairProgress pair = progressReport(store, {{u"hus"_s, u"house"_s}}, today).pairs.value(0);
-            const auto days = [today](QDate day) {
-                return day.isValid() ? QString::number(today.daysTo(day)) : u"-"_s;
-            };
-            QCOMPARE(u"%1 %2 %3 %4 %5"_s.arg(pair.tally.asked)
-                         .arg(pair.tally.rightFirstTry)
-                         .arg(days(pair.last), days(pair.next),
-                              pair.recall < 0 ? u"-"_s : QString::number(qRound(pair.recall * 100))),
-                     row.figures);
+            // As counted while the answers came, and as counted again from the log for a pair's new words.
+            for (const WordPair &words : {WordPair{u"hus"_s, u"house"_s}, WordPair{u"huset"_s, u"house"_s}}) {
+                const PairProgress pair = progressReport(store, {words}, today).pairs.value(0);
+                const auto days = [today](QDate day) {
+                    return day.isValid() ? QString::number(today.daysTo(day)) : u"-"_s;
+                };
+                QCOMPARE(u"%1 %2 %3 %4 %5"_s.arg(pair.tally.asked)
+                             .arg(pair.tally.rightFirstTry)
+                             .arg(days(pair.last), days(pair.next),
+                                  pair.recall < 0 ? u"-"_s : QString::number(qRound(pair.recall * 100))),
+                         row.figures);
+                store.renamePair(words, {u"huset"_s, u"house"_s});
+            }
         }
     }
 
@@ -280,10 +290,19 @@ private slots:
     {
         const QDate today(2026, 12, 7);
         const QTemporaryDir home;
-        SqliteStore store(home.filePath(u"s.sqlite"_s));
+        const QString path = home.filePath(u"s.sqlite"_s);
         const WordPair hus{u"hus"_s, u"house"_s}, bil{u"bil"_s, u"car"_s};
-        answer(store, hus, today, {{-40, "R"}, {-29, "R WA"}, {-3, "WA"}, {0, "R"}});
-        answer(store, bil, today, {{0, "HA"}});
+        {
+            SqliteStore before(path);
+            answer(before, hus, today, {{-40, "R"}, {-29, "R WA"}, {-3, "WA"}, {0, "R"}});
+            answer(before, bil, today, {{0, "HA"}});
+        }
+        { // as a store of the version before the questions were counted, which counts them when opened
+            SqlDatabase db;
+            QVERIFY(!db.open(QFile::encodeName(path), false));
+            QVERIFY(!db.exec("DROP VIEW question; DROP TABLE question_day; PRAGMA user_version = 2"));
+        }
+        SqliteStore store(path);
         const auto figures = [&] {
             const ProgressReport report = progressReport(store, {hus, bil, hus}, today);
             QStringList days;
