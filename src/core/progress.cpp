@@ -17,6 +17,7 @@ void recordAnswer(Session &session, const WordPair &pair, bool englishShown, Rev
 {
     tellOnce(session,
              session.store().recordReview({session.clock().moment(), pair, englishShown, outcome, typed}));
+    emit session.progressChanged();
 }
 
 void carryHistory(Session &session, const WordPair &from, const WordPair &to)

@@ -75,7 +75,7 @@ public:
 signals:
     void listChanged();
     void savedChanged();
-    // What the store remembers of the list's pairs changed other than by practice.
+    // What the store remembers of the pairs changed: an answer, or pairs forgotten.
     void progressChanged();
 
 private:

@@ -8,6 +8,7 @@
 #include "progress/progresstexts.h"
 
 #include <QCollator>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
@@ -79,11 +80,16 @@ FrmFramsteg::FrmFramsteg(Session &session)
     setCentralWidget(client);
     resize(880, 640);
 
-    // The window follows progressChanged once the pairs are forgotten.
     connect(m_cmdGlom, &QPushButton::clicked, this, [this] { forgetProgress(m_session); });
     connect(cmdStang, &QPushButton::clicked, this, &FrmFramsteg::close);
     connect(&session, &Session::listChanged, this, &FrmFramsteg::refresh);
-    connect(&session, &Session::progressChanged, this, &FrmFramsteg::refresh);
+    // Answers given in practice show when the window is looked at again.
+    connect(&session, &Session::progressChanged, this, [this] {
+        if (isActiveWindow())
+            refresh();
+        else
+            m_behind = true;
+    });
     setDefaultButton(cmdStang);
     setCancelButton(cmdStang);
 }
@@ -107,8 +113,16 @@ void FrmFramsteg::Form_Unload()
     emit closed();
 }
 
+void FrmFramsteg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_behind)
+        refresh();
+    Form::changeEvent(event);
+}
+
 void FrmFramsteg::refresh()
 {
+    m_behind = false;
     const QDate today = m_session.clock().moment().date();
     const ProgressReport report = progressReport(m_session.store(), m_session.list().pairs(), today);
     fillTable(report);

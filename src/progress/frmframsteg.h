@@ -28,6 +28,7 @@ signals:
 
 protected:
     void Form_Unload() override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void refresh();
@@ -40,4 +41,5 @@ private:
     QPushButton *m_cmdGlom;
     QWidget *m_chtDagar = nullptr;
     QWidget *m_chtKommande = nullptr;
+    bool m_behind = false; // answers came while the window was in the background
 };

@@ -23,7 +23,8 @@ class TestFrmFramsteg : public WindowTest {
 
 private slots:
     // From the main window's menu: the list's pairs with their figures, in list order or sorted by a column
-    // (words in Swedish order); the question before forgetting, "Nej" keeping everything; "Stäng" back.
+    // (words in Swedish order); the question before forgetting, "Nej" keeping everything; answers given while
+    // it waits; "Stäng" back.
     void showsAndForgets()
     {
         t->addPairs({{u"ärt"_s, u"pea"_s}, {u"ål"_s, u"eel"_s}, {u"hus"_s, u"house"_s}});
@@ -48,9 +49,14 @@ private slots:
         t->run(u"cmdGlom Ja"_s);
         t->log();
         QVERIFY(!rows().contains(u" 1 "_s) && !control(u"cmdGlom"_s)->isEnabled());
+        // Answers given meanwhile show when the window is looked at again.
+        t->run(u"^frmglos cmdOva txteng=pea Enter Enter cmdmeny ^frmFramsteg"_s);
+        t->log();
+        QVERIFY(rows().contains(u"ärt pea 1 "_s));
         t->run(u"cmdStang"_s);
         QCOMPARE(t->active()->objectName(), u"frmglos"_s);
-        QCOMPARE(t->main().findChild<QAction *>(u"mnuAltDagens"_s)->text(), u"Öva på &dagens glosor (3)"_s);
+        QCOMPARE(t->main().findChild<QAction *>(u"mnuAltDagens"_s)->text(),
+                 u"Öva på &dagens glosor (2)"_s); // all but ärt
     }
 };
 
