@@ -82,14 +82,15 @@ FrmFramsteg::FrmFramsteg(Session &session)
 
     connect(m_cmdGlom, &QPushButton::clicked, this, [this] { forgetProgress(m_session); });
     connect(cmdStang, &QPushButton::clicked, this, &FrmFramsteg::close);
-    connect(&session, &Session::listChanged, this, &FrmFramsteg::refresh);
-    // Answers given in practice show when the window is looked at again.
-    connect(&session, &Session::progressChanged, this, [this] {
+    // A list changed or answers given elsewhere show when the window is looked at again.
+    const auto follow = [this] {
         if (isActiveWindow())
             refresh();
         else
             m_behind = true;
-    });
+    };
+    connect(&session, &Session::listChanged, this, follow);
+    connect(&session, &Session::progressChanged, this, follow);
     setDefaultButton(cmdStang);
     setCancelButton(cmdStang);
 }

@@ -10,7 +10,7 @@ struct ProgressReport;
 
 // The progress of the list: a table of its pairs with how well each is known,
 // the answers of the last 30 days and the pairs due in the next 14, drawn as
-// bar charts. It follows the list while it is open; "&Glöm framstegen" makes
+// bar charts. It follows the list and the answers while it is open; "&Glöm framstegen" makes
 // every pair of the list new again.
 class FrmFramsteg final : public Form {
     Q_OBJECT
@@ -41,5 +41,5 @@ private:
     QPushButton *m_cmdGlom;
     QWidget *m_chtDagar = nullptr;
     QWidget *m_chtKommande = nullptr;
-    bool m_behind = false; // answers came while the window was in the background
+    bool m_behind = false; // the list or its answers changed while the window was in the background
 };
