@@ -58,7 +58,6 @@ FrmFramsteg::FrmFramsteg(Session &session)
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setWordWrap(false);
-    m_grid->setTextElideMode(Qt::ElideNone);
     m_grid->verticalHeader()->hide();
     // No column sorted at first: the list's order.
     m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);

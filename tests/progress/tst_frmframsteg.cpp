@@ -23,8 +23,8 @@ class TestFrmFramsteg : public WindowTest {
 
 private slots:
     // From the main window's menu: the list's pairs with their figures, in list order or sorted by a column
-    // (words in Swedish order); the question before forgetting, "Nej" keeping everything; answers given while
-    // it waits; "Stäng" back.
+    // (words in Swedish order); the question before forgetting, "Nej" keeping everything; answers given and
+    // pairs added while it waits; "Stäng" back.
     void showsAndForgets()
     {
         t->addPairs({{u"ärt"_s, u"pea"_s}, {u"ål"_s, u"eel"_s}, {u"hus"_s, u"house"_s}});
@@ -53,10 +53,13 @@ private slots:
         t->run(u"^frmglos cmdOva txteng=pea Enter Enter cmdmeny ^frmFramsteg"_s);
         t->log();
         QVERIFY(rows().contains(u"ärt pea 1 "_s));
+        t->addPairs({{u"ny"_s, u"new"_s}});
+        t->run(u"^frmFramsteg"_s);
+        QVERIFY(rows().contains(u"ny new 0 – aldrig övad"_s));
         t->run(u"cmdStang"_s);
         QCOMPARE(t->active()->objectName(), u"frmglos"_s);
         QCOMPARE(t->main().findChild<QAction *>(u"mnuAltDagens"_s)->text(),
-                 u"Öva på &dagens glosor (2)"_s); // all but ärt
+                 u"Öva på &dagens glosor (3)"_s); // all but ärt
     }
 };
 
