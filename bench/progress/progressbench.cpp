@@ -69,9 +69,9 @@ void fill(const QString &path, const QList<WordPair> &pairs)
     db.open(QFile::encodeName(path), false);
     db.exec("BEGIN");
     SqlError error;
-    SqlStatement log = db.prepare(
-        "INSERT INTO review(at, day, swedish, english, shown, outcome, typed) VALUES(?, ?, ?, ?, 'sv', ?, '')",
-        error);
+    SqlStatement log = db.prepare("INSERT INTO review(at, day, swedish, english, shown, outcome, typed) "
+                                  "VALUES(?, ?, ?, ?, 'sv', ?, '')",
+                                  error);
     SqlStatement card = db.prepare("INSERT INTO card VALUES(?, ?, ?, ?, ?, ?, ?, ?)", error);
     for (qsizetype p = 0; p < pairs.size(); ++p) {
         QList<std::pair<QDate, ReviewOutcome>> history;
@@ -79,8 +79,9 @@ void fill(const QString &path, const QList<WordPair> &pairs)
             const QDate day = Today.addDays(d);
             const qint64 at = QDateTime(day, QTime(12, 0)).addSecs(p * 10).toMSecsSinceEpoch();
             const bool missed = (p + d) % 5 == 0;
-            for (const ReviewOutcome outcome : missed ? QList{ReviewOutcome::Wrong, ReviewOutcome::RightAfterMiss}
-                                                      : QList{ReviewOutcome::RightFirstTry}) {
+            for (const ReviewOutcome outcome :
+                 missed ? QList{ReviewOutcome::Wrong, ReviewOutcome::RightAfterMiss}
+                        : QList{ReviewOutcome::RightFirstTry}) {
                 log.bind(1, at + history.size()).bind(2, day.toJulianDay());
                 log.bind(3, pairs[p].swedish).bind(4, pairs[p].english).bind(5, qint64(outcome)).run();
                 history.append({day, outcome});
@@ -133,8 +134,9 @@ void bareWindow(const QList<WordPair> &pairs)
     auto *model = new QStandardItemModel(&window);
     for (const WordPair &pair : pairs) {
         QList<QStandardItem *> row;
-        for (const QString &text : {pair.swedish, pair.english, QStringLiteral("365"), QStringLiteral("80 %"),
-                                    QStringLiteral("i går"), QStringLiteral("2026-12-20"), QStringLiteral("95 %")})
+        for (const QString &text :
+             {pair.swedish, pair.english, QStringLiteral("365"), QStringLiteral("80 %"),
+              QStringLiteral("i går"), QStringLiteral("2026-12-20"), QStringLiteral("95 %")})
             row << new QStandardItem(text);
         model->appendRow(row);
     }

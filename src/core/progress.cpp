@@ -39,16 +39,13 @@ QList<WordPair> todaysPairs(Session &session)
     return due;
 }
 
-bool forgetProgress(Session &session)
+void forgetProgress(Session &session)
 {
     if (!session.dialogs().askYesNoDefaultNo(
             QStringLiteral("Vill du glömma allt som programmet minns om glosorna i listan?")))
-        return false;
-    const StoreOutcome outcome = session.store().forget(session.list().pairs());
-    if (!outcome.ok()) {
+        return;
+    if (const StoreOutcome outcome = session.store().forget(session.list().pairs()); outcome.ok())
+        emit session.progressChanged();
+    else
         session.dialogs().inform(QStringLiteral("Framstegen kan inte glömmas: ") + outcome.error);
-        return false;
-    }
-    emit session.progressChanged();
-    return true;
 }

@@ -14,6 +14,6 @@ void recordAnswer(Session &session, const WordPair &pair, bool englishShown, Rev
 void carryHistory(Session &session, const WordPair &from, const WordPair &to);
 // The pairs of the list due today or never answered, in list order, each once.
 QList<WordPair> todaysPairs(Session &session);
-// "Glöm framstegen": after a question, the list's pairs are new again. False
-// when the user said no or the store could not forget (told).
-bool forgetProgress(Session &session);
+// "Glöm framstegen": after a question, the list's pairs are new again; a store
+// that cannot forget them is told of.
+void forgetProgress(Session &session);

@@ -3,6 +3,7 @@
 ProgressReport progressReport(Store &store, const QList<WordPair> &pairs, QDate today)
 {
     ProgressReport report;
+    report.today = today;
     report.testDate = store.testDate();
     const QDate firstDay = today.addDays(1 - ProgressReport::PastDays);
     for (int i = 0; i < ProgressReport::PastDays; ++i)

@@ -35,7 +35,8 @@ struct ProgressReport {
     QList<PairProgress> pairs;  // in list order, each row of the list
     QList<DayAnswers> pastDays; // PastDays days, today last
     QList<DayDue> comingDays;   // ComingDays days, today first
-    QDate testDate;             // invalid: none
+    QDate today;
+    QDate testDate; // invalid: none
 };
 
 // The report on pairs from the store, as of today. A pair listed twice counts

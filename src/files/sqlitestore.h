@@ -49,7 +49,7 @@ private:
     Schedule::Card card(const WordPair &pair, SqlError &error);
     QString putCard(const WordPair &pair, const Schedule::Card &card);
     // Counts the question that review begins, if it begins one; before it is logged.
-    QString countQuestion(const Review &review);
+    SqlError countQuestion(const Review &review);
 
     QString m_path;
     RunId m_run;

@@ -43,7 +43,7 @@ const char *shownText(bool english)
 }
 } // namespace
 
-QString SqliteStore::countQuestion(const Review &review)
+SqlError SqliteStore::countQuestion(const Review &review)
 {
     // The rule of the view "question", for the answer after the last one
     // before it (answers come in time's order but for a clock put back).
@@ -62,7 +62,7 @@ QString SqliteStore::countQuestion(const Review &review)
                  last.integer(1) != day || last.text(2) != QLatin1String(shownText(review.englishShown));
     }
     if (error || !begins)
-        return error.text;
+        return error;
     SqlStatement count = m_db.prepare(
         "INSERT INTO question_day VALUES(?, ?, ?, 1, ?) ON CONFLICT DO UPDATE SET asked = asked + 1,"
         " right_first = right_first + excluded.right_first",
@@ -73,7 +73,7 @@ QString SqliteStore::countQuestion(const Review &review)
                     .bind(3, day)
                     .bind(4, qint64(review.outcome == ReviewOutcome::RightFirstTry))
                     .run();
-    return error.text;
+    return error;
 }
 
 StoreOutcome SqliteStore::recordReview(const Review &review)
@@ -82,11 +82,12 @@ StoreOutcome SqliteStore::recordReview(const Review &review)
         return {problem};
     if (SqlError error = m_db.begin())
         return {error.text};
-    SqlError error;
-    QString problem = countQuestion(review);
-    SqlStatement log = m_db.prepare(
-        "INSERT INTO review(at, day, swedish, english, shown, outcome, typed) VALUES(?, ?, ?, ?, ?, ?, ?)",
-        error);
+    SqlError error = countQuestion(review);
+    SqlStatement log;
+    if (!error)
+        log = m_db.prepare("INSERT INTO review(at, day, swedish, english, shown, outcome, typed) VALUES(?, "
+                           "?, ?, ?, ?, ?, ?)",
+                           error);
     if (!error)
         error = log.bind(1, review.at.toMSecsSinceEpoch())
                     .bind(2, review.at.date().toJulianDay())
@@ -96,8 +97,7 @@ StoreOutcome SqliteStore::recordReview(const Review &review)
                     .bind(6, qint64(review.outcome))
                     .bind(7, review.typed)
                     .run();
-    if (problem.isEmpty())
-        problem = error.text;
+    QString problem = error.text;
     if (problem.isEmpty()) {
         const Schedule::Card before = card(review.pair, error);
         // Only the day's first outcome changes the card.
@@ -146,19 +146,18 @@ StoreOutcome SqliteStore::renamePair(const WordPair &from, const WordPair &to)
     if (!error)
         error = drop.bind(1, from.swedish).bind(2, from.english).run();
     // The questions of the new words, counted again from both histories.
-    for (const char *sql :
-         {"DELETE FROM question_day WHERE swedish = ? AND english = ?",
-          "DELETE FROM question_day WHERE swedish = ?3 AND english = ?4",
-          "INSERT INTO question_day SELECT swedish, english, day, count(*), sum(outcome = 1)"
-          " FROM question WHERE swedish = ?3 AND english = ?4 GROUP BY day"}) {
-        SqlStatement step = m_db.prepare(sql, error);
-        if (!error)
-            error = step.bind(1, from.swedish)
-                        .bind(2, from.english)
-                        .bind(3, to.swedish)
-                        .bind(4, to.english)
-                        .run();
-    }
+    SqlStatement uncount = m_db.prepare(
+        "DELETE FROM question_day WHERE (swedish = ?1 AND english = ?2) OR (swedish = ?3 AND english = ?4)",
+        error);
+    if (!error)
+        error =
+            uncount.bind(1, from.swedish).bind(2, from.english).bind(3, to.swedish).bind(4, to.english).run();
+    SqlStatement count =
+        m_db.prepare("INSERT INTO question_day SELECT swedish, english, day, count(*),"
+                     " sum(outcome = 1) FROM question WHERE swedish = ? AND english = ? GROUP BY day",
+                     error);
+    if (!error)
+        error = count.bind(1, to.swedish).bind(2, to.english).run();
     QString problem = error.text;
     if (problem.isEmpty() && !log.isEmpty())
         problem = putCard(to, cardFromLog(log));

@@ -24,5 +24,6 @@ QWidget *createBarChart(const BarChart &chart, const char *name, QWidget *parent
     widget->setObjectName(QString::fromUtf8(name));
     widget->setAccessibleName(chart.title);
     widget->setAccessibleDescription(chart.description);
+    widget->setToolTip(chart.description);
     return widget;
 }

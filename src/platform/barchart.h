@@ -24,6 +24,6 @@ struct BarChart {
 };
 
 // The chart as a widget named name, drawn by the chart module (Qt Charts
-// behind it), loaded the first time a chart is drawn. Without the module: a
-// label that says so.
+// behind it), loaded the first time a chart is drawn, with its description as
+// its tooltip. Without the module: a label that says so.
 QWidget *createBarChart(const BarChart &chart, const char *name, QWidget *parent);

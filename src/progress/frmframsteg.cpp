@@ -123,8 +123,8 @@ void FrmFramsteg::changeEvent(QEvent *event)
 void FrmFramsteg::refresh()
 {
     m_behind = false;
-    const QDate today = m_session.clock().moment().date();
-    const ProgressReport report = progressReport(m_session.store(), m_session.list().pairs(), today);
+    const ProgressReport report =
+        progressReport(m_session.store(), m_session.list().pairs(), m_session.clock().moment().date());
     fillTable(report);
     m_cmdGlom->setEnabled(std::any_of(report.pairs.cbegin(), report.pairs.cend(),
                                       [](const PairProgress &pair) { return pair.practised(); }));
@@ -133,7 +133,6 @@ void FrmFramsteg::refresh()
     const auto replace = [this](QWidget *&chart, const BarChart &drawn, const char *name, int at) {
         delete chart;
         chart = createBarChart(drawn, name, centralWidget());
-        chart->setToolTip(drawn.description);
         m_charts->insertWidget(at, chart, 1);
     };
     replace(m_chtDagar, pastDaysChart(report), "chtDagar", 0);
@@ -142,12 +141,11 @@ void FrmFramsteg::refresh()
 
 void FrmFramsteg::fillTable(const ProgressReport &report)
 {
-    const QDate today = m_session.clock().moment().date();
     m_model->clear();
     m_model->setHorizontalHeaderLabels(progressColumns());
     for (const PairProgress &pair : report.pairs) {
         QList<QStandardItem *> items;
-        for (const ProgressCell &cell : progressRow(pair, today)) {
+        for (const ProgressCell &cell : progressRow(pair, report.today)) {
             auto *item = new QStandardItem(cell.text);
             item->setData(cell.sortKey, SortRole);
             if (cell.sortKey.typeId() != QMetaType::QString)

@@ -10,8 +10,8 @@ struct ProgressReport;
 
 // The progress of the list: a table of its pairs with how well each is known,
 // the answers of the last 30 days and the pairs due in the next 14, drawn as
-// bar charts. It follows the list and the answers while it is open; "&Glöm framstegen" makes
-// every pair of the list new again.
+// bar charts. It follows the list and the answers while it is open; "&Glöm
+// framstegen" makes every pair of the list new again.
 class FrmFramsteg final : public Form {
     Q_OBJECT
 

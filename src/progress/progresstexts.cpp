@@ -17,16 +17,13 @@ QString percent(double share)
 // A day near today by its name, others as the date.
 QString dayText(QDate day, QDate today)
 {
-    switch (today.daysTo(day)) {
-    case -1:
-        return QStringLiteral("i går");
-    case 0:
+    if (day == today)
         return QStringLiteral("i dag");
-    case 1:
+    if (day == today.addDays(-1))
+        return QStringLiteral("i går");
+    if (day == today.addDays(1))
         return QStringLiteral("i morgon");
-    default:
-        return day.toString(Qt::ISODate);
-    }
+    return day.toString(Qt::ISODate);
 }
 
 // "8 november – 7 december", or "7–20 december" within a month.
